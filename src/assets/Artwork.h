@@ -1,0 +1,14 @@
+// Draws the kiosk's pictures. Each picture is painted once per device pixel ratio into a
+// cache and handed out from there, so paint events only copy finished pixmaps.
+#pragma once
+
+#include "assets/Asset.h"
+
+#include <QPixmap>
+
+namespace stopwise {
+
+// The picture at its logical size, rendered for `devicePixelRatio`; opaque.
+const QPixmap& assetPixmap(const Asset& asset, qreal devicePixelRatio);
+
+} // namespace stopwise

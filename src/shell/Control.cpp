@@ -1,0 +1,45 @@
+#include "shell/Control.h"
+
+#include <QMouseEvent>
+
+namespace stopwise {
+
+Control::Control(QWidget* parent, short index)
+    : QWidget(parent)
+    , m_index(index)
+{
+}
+
+void Control::mousePressEvent(QMouseEvent* event)
+{
+    event->accept(); // a control with no action still takes the touch: nothing lies below it
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_held = true;
+    emit pressed(m_index);
+}
+
+// A quick second tap arrives as a double click; it is a press like any other.
+void Control::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void Control::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton || !m_held)
+        return;
+    m_held = false;
+    emit released(m_index);
+    if (rect().contains(event->position().toPoint()))
+        emit clicked(m_index);
+}
+
+// A control hidden while held will not see the release; its next press starts afresh.
+void Control::hideEvent(QHideEvent*)
+{
+    m_held = false;
+}
+
+} // namespace stopwise

@@ -1,0 +1,36 @@
+// The base of every control that takes touches: panels, labels and pictures.
+// A touch is a press and a release. Qt keeps delivering the finger's events to the
+// control that took the press, so the release always reaches that control, wherever the
+// finger is lifted; it counts as a click only when the finger is lifted over the control.
+// Sliding off and back on before lifting is still one press and one release.
+#pragma once
+
+#include <QWidget>
+
+namespace stopwise {
+
+class Control : public QWidget {
+    Q_OBJECT
+public:
+    // `index` is the element number within a control array, or -1 for a single control.
+    Control(QWidget* parent, short index);
+
+    short index() const { return m_index; }
+
+signals:
+    void pressed(short index);
+    void released(short index);
+    void clicked(short index);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    short m_index;
+    bool m_held = false;
+};
+
+} // namespace stopwise

@@ -1,0 +1,219 @@
+#include "shell/Layout.h"
+
+#include <string>
+
+namespace stopwise {
+namespace {
+
+constexpr bool Hidden = false;
+
+constexpr ControlSpec label(std::string_view name, short index, int x, int y, int width, int height,
+                            std::string_view text, int fontPixels, Align align = Align::Left)
+{
+    return {.name = name,
+            .index = index,
+            .kind = Kind::Label,
+            .x = x,
+            .y = y,
+            .width = width,
+            .height = height,
+            .text = text,
+            .fontPixels = fontPixels,
+            .align = align};
+}
+
+constexpr ControlSpec picture(std::string_view name, short index, int x, int y, Asset asset,
+                              bool visible = true)
+{
+    return {.name = name,
+            .index = index,
+            .kind = Kind::Picture,
+            .x = x,
+            .y = y,
+            .width = asset.width,
+            .height = asset.height,
+            .asset = asset,
+            .visible = visible};
+}
+
+constexpr ControlSpec rectangle(std::string_view name, short index, int x, int y, int width,
+                                int height, std::uint32_t fill, bool outlined)
+{
+    return {.name = name,
+            .index = index,
+            .kind = Kind::Rectangle,
+            .x = x,
+            .y = y,
+            .width = width,
+            .height = height,
+            .fill = fill,
+            .outlined = outlined};
+}
+
+// Only level rules are drawn; like any pen stroke the line stops short of its end point.
+constexpr ControlSpec line(std::string_view name, int x1, int y1, int x2, int /*y2*/)
+{
+    return {.name = name,
+            .kind = Kind::Line,
+            .x = x1,
+            .y = y1,
+            .width = x2 - x1,
+            .height = 1,
+            .fill = Black};
+}
+
+// The pictures, at the sizes they are drawn.
+constexpr Asset key(Art art, std::string_view sign)
+{
+    return {art, sign, 40, 40};
+}
+constexpr Asset largeButton(std::string_view words)
+{
+    return {Art::LargeButton, words, 424, 135};
+}
+constexpr Asset OkLarge{Art::OkLarge, "OK", 115, 58};
+constexpr Asset OkSmall{Art::OkSmall, "OK", 115, 35};
+constexpr Asset paging(Art art, std::string_view words, int width = 159)
+{
+    return {art, words, width, 31};
+}
+constexpr Asset BackButton{Art::Back, "Back", 85, 29};
+constexpr Asset SelectButton{Art::Select, "", 37, 38};
+constexpr Asset CardPicture{Art::Card, "", 261, 282};
+
+constexpr ControlSpec IntroControls[] = {
+    label("IntroMessage", 3, 96, 240, 273, 25, "Touch the screen to continue...", Medium),
+    label("IntroMessage", 2, 280, 136, 121, 49, "Bus stop!", Large),
+    label("IntroMessage", 1, 120, 88, 193, 57, "Phillips && Murray", Large),
+    label("IntroMessage", 0, 40, 40, 217, 33, "Welcome to the", Large),
+};
+
+constexpr ControlSpec MainMenuControls[] = {
+    picture("WhensTheBusComing", Single, 8, 152, largeButton("When's the bus coming?")),
+    picture("HowDoIGetTo", Single, 6, 8, largeButton("How do I get to...")),
+};
+
+constexpr ControlSpec SearchTypeControls[] = {
+    picture("IKnowStreetNames", Single, 6, 8, largeButton("I know the street names")),
+    picture("IKnowLocation", Single, 6, 152, largeButton("I only know the location")),
+};
+
+constexpr ControlSpec InstructionsControls[] = {
+    picture("InstructionsOK", Single, 312, 224, OkLarge),
+    line("Line2", 8, 40, 424, 40),
+    label("InstructionsText", Single, 8, 56, 417, 169,
+          "1. Take the 28X on this side of the street to Forbes blah blah", Medium),
+    label("InstructionsTitle", Single, 8, 8, 417, 25,
+          "To get to Forbes Ave && Murray Ave:", Medium),
+};
+
+constexpr ControlSpec BusScheduleControls[] = {
+    label("CurrentTime", Single, 8, 256, 265, 25, "The current time is 9:58 pm", Medium),
+    label("BusScheduleTList", Single, 208, 72, 193, 129, "10:15", Small),
+    label("BusScheduleBList", Single, 16, 72, 153, 129, "61C", Small),
+    rectangle("Shape2", 1, 14, 128, 405, 20, LightGrey, false),
+    rectangle("Shape2", 0, 14, 90, 405, 20, LightGrey, false),
+    picture("BusScheduleOK", Single, 312, 248, OkSmall),
+    label("lblNextArrivalTime", Single, 208, 40, 193, 25, "Next Arrival Time:", Medium),
+    label("lblBus", Single, 16, 40, 73, 25, "Bus:", Medium),
+    line("Line1", 16, 64, 416, 64),
+    rectangle("Shape1", Single, 8, 32, 417, 209, White, true),
+    label("lblBusSchedule", Single, 8, 8, 129, 25, "Bus Schedule:", Medium),
+};
+
+constexpr ControlSpec StreetSelectListControls[] = {
+    picture("MoreStops", 1, 8, 248, paging(Art::PagingGreyed, "More Stops"), Hidden),
+    picture("MoreStops", 0, 8, 248, paging(Art::PagingActive, "More Stops"), Hidden),
+    picture("MoreAreas", 1, 8, 248, paging(Art::PagingGreyed, "More Areas")),
+    picture("MoreAreas", 0, 8, 248, paging(Art::PagingActive, "More Areas", 157)),
+    picture("MoreStreets", 1, 8, 248, paging(Art::PagingGreyed, "More Streets"), Hidden),
+    picture("MoreStreets", 0, 8, 248, paging(Art::PagingActive, "More Streets")),
+    label("ListItem", 3, 48, 200, 209, 25, "Murray Ave", Medium),
+    label("ListItem", 2, 48, 160, 209, 25, "Milton St", Medium),
+    label("ListItem", 1, 48, 120, 209, 25, "Melwood Ave", Medium),
+    label("ListItem", 0, 48, 80, 209, 25, "Maple St", Medium),
+    picture("SelectBtn", 3, 8, 192, SelectButton),
+    picture("SelectBtn", 2, 8, 152, SelectButton),
+    picture("SelectBtn", 1, 8, 112, SelectButton),
+    picture("SelectBtn", 0, 8, 72, SelectButton),
+    label("SearchWord", Single, 48, 40, 145, 25, "M...", Medium, Align::Centre),
+    label("StreetSelectListTitle", Single, 8, 8, 241, 25, "Select a Street:", Medium,
+          Align::Centre),
+    picture("Back", 1, 168, 248, BackButton),
+    picture("MoreStops", 3, 0, 0, CardPicture),
+};
+
+constexpr ControlSpec StreetSelectControls[] = {
+    label("StreetSelectText", Single, 32, 64, 201, 137,
+          "Use the buttons on the left to type in the name of the street you want to go to.",
+          Medium),
+    picture("Back", 0, 168, 248, BackButton),
+    label("StreetSelectTitle", Single, 8, 8, 249, 25, "Select a Street:", Medium, Align::Centre),
+    picture("Image2", Single, 0, 0, CardPicture),
+};
+
+// The letter keypad: A to Z, then # and clear, four to a row without gaps; every pressed
+// picture lies above every key.
+constexpr std::array<std::string_view, 28> LetterSigns = {
+    "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N",
+    "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z", "#", "clear"};
+
+constexpr auto KeyPadControls = [] {
+    std::array<ControlSpec, 2 * LetterSigns.size()> rows{};
+    for (short i = 0; i < short(LetterSigns.size()); ++i) {
+        const int x = 40 * (i % 4), y = 40 * (i / 4);
+        const Art art = i < 26 ? Art::Key : Art::GreyKey;
+        rows[i] = picture("Letter_sel", i, x, y, key(Art::PressedKey, LetterSigns[i]), Hidden);
+        rows[LetterSigns.size() + i] = picture("Letters", i, x, y, key(art, LetterSigns[i]));
+    }
+    return rows;
+}();
+
+// The number keypad: a telephone block of digits below an empty top, with abc and clear
+// where # and clear sit on the letter keypad.
+struct KeyPlace {
+    std::string_view sign;
+    Art art;
+    int x, y;
+};
+constexpr KeyPlace NumberKeys[] = {
+    {"0", Art::Key, 40, 200}, {"1", Art::Key, 0, 80},         {"2", Art::Key, 40, 80},
+    {"3", Art::Key, 80, 80},  {"4", Art::Key, 0, 120},        {"5", Art::Key, 40, 120},
+    {"6", Art::Key, 80, 120}, {"7", Art::Key, 0, 160},        {"8", Art::Key, 40, 160},
+    {"9", Art::Key, 80, 160}, {"abc", Art::GreyKey, 80, 240}, {"clear", Art::GreyKey, 120, 240},
+};
+
+constexpr auto NumKeyPadControls = [] {
+    constexpr short count = std::size(NumberKeys);
+    std::array<ControlSpec, 2 * count> rows{};
+    for (short i = 0; i < count; ++i) {
+        const KeyPlace& k = NumberKeys[i];
+        rows[i] = picture("Number_sel", i, k.x, k.y, key(Art::PressedKey, k.sign), Hidden);
+        rows[count + i] = picture("Numbers", i, k.x, k.y, key(k.art, k.sign));
+    }
+    return rows;
+}();
+
+} // namespace
+
+const std::array<PanelSpec, 9> PanelLayout = {{
+    {"Intro", 0, 0, 436, 288, White, true, IntroControls},
+    {"MainMenu", 0, 0, 436, 288, White, true, MainMenuControls},
+    {"BusSchedule", 0, 0, 436, 296, LightGrey, true, BusScheduleControls},
+    {"SearchType", 0, 0, 436, 288, White, true, SearchTypeControls},
+    {"Instructions", 0, 0, 436, 288, White, true, InstructionsControls},
+    {"StreetSelect", 166, 3, 265, 281, White, true, StreetSelectControls},
+    {"StreetSelectList", 166, 3, 265, 281, White, true, StreetSelectListControls},
+    {"KeyPad", 3, 3, 161, 281, White, false, KeyPadControls},
+    {"NumKeyPad", 3, 3, 161, 281, White, false, NumKeyPadControls},
+}};
+
+std::string controlName(std::string_view name, short index)
+{
+    std::string result(name);
+    if (index != Single)
+        result += '(' + std::to_string(index) + ')';
+    return result;
+}
+
+} // namespace stopwise

@@ -1,0 +1,20 @@
+#include "shell/Panel.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace stopwise {
+
+Panel::Panel(QWidget* parent, QColor background)
+    : Control(parent, -1)
+    , m_background(background)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Panel::paintEvent(QPaintEvent* event)
+{
+    QPainter(this).fillRect(event->rect(), m_background);
+}
+
+} // namespace stopwise
