@@ -20,8 +20,8 @@ struct Directions {
 };
 
 struct Trip {
-    std::string_view street, crossStreet; // a trip to a street corner
-    std::string_view area, stop;          // a trip to a stop
+    std::string_view street = {}, crossStreet = {}; // a trip to a street corner
+    std::string_view area = {}, stop = {};          // a trip to a stop
 };
 
 // The corner's directions in the street-directions step, the stop's in any other.

@@ -19,10 +19,10 @@ bool MatchesPrefix(std::string_view name, std::string_view typed);
 std::string EchoText(std::string_view typed);
 
 struct SearchInput {
-    int mode;                        // the search step, 4 to 7
-    std::string_view typed;          // KeyPadInput
-    std::string_view selectedStreet; // whose cross streets step 5 offers
-    std::string_view selectedArea;   // whose stops step 7 offers
+    int mode = 0;                         // the search step, 4 to 7
+    std::string_view typed = {};          // KeyPadInput
+    std::string_view selectedStreet = {}; // whose cross streets step 5 offers
+    std::string_view selectedArea = {};   // whose stops step 7 offers
 };
 
 // The candidates of a search step in catalogue order. A chosen street or area that is not
