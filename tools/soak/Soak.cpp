@@ -7,7 +7,6 @@
 #include "shell/Steps.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
@@ -37,27 +36,7 @@ bool isOneOf(std::string_view name, const std::array<std::string_view, N>& names
     return name.empty() || std::find(names.begin(), names.end(), name) != names.end();
 }
 
-long statusKiB(const QByteArray& field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(field.size()).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 } // namespace
-
-long peakResidentKiB()
-{
-    return statusKiB("VmHWM:");
-}
-long residentKiB()
-{
-    return statusKiB("VmRSS:");
-}
 
 Soak::Soak(Stopwise& window, unsigned seed)
     : m_window(window)

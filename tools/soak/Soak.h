@@ -54,8 +54,4 @@ private:
     QStringList m_violations;
 };
 
-// The process's peak resident size in KiB, as the kernel reports it.
-long peakResidentKiB();
-long residentKiB();
-
 } // namespace stopwise::soak

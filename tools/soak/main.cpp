@@ -2,6 +2,7 @@
 // invariants after every event, and reports the counts and the resident memory on the way.
 // Exits non-zero on any broken invariant, or when memory grows by more than 1 MiB between
 // the 100,000th event and the end of a run of a million.
+#include "ProcessMemory.h"
 #include "Soak.h"
 
 #include <QApplication>
@@ -34,7 +35,7 @@ int main(int argc, char* argv[])
     long residentAtFirstStretch = 0;
     while (soak.counts().events < events && soak.violations().isEmpty()) {
         soak.run(std::min(Stretch - soak.counts().events % Stretch, events - soak.counts().events));
-        const long resident = soak::residentKiB();
+        const long resident = residentKiB();
         if (residentAtFirstStretch == 0 && soak.counts().events >= Stretch)
             residentAtFirstStretch = resident;
         std::printf("%9ld events, %9ld checks, resident %ld KiB\n", soak.counts().events,
@@ -53,7 +54,7 @@ int main(int argc, char* argv[])
 
     bool memoryFlat = true;
     if (counts.events >= 10 * Stretch) {
-        const long growth = soak::residentKiB() - residentAtFirstStretch;
+        const long growth = residentKiB() - residentAtFirstStretch;
         std::printf("resident growth from event %ld to %ld: %ld KiB\n", Stretch, counts.events,
                     growth);
 #if !defined(__SANITIZE_ADDRESS__) // the sanitizer's quarantine holds freed memory on purpose

@@ -1,0 +1,61 @@
+// stopwise-bench-memory [runs]: peak resident size after a full street trip and a full
+// location trip, each in a fresh process, against a bare Qt window of the same size
+// painting one line of Arial: medians and their ratio.
+#include "KioskHarness.h"
+#include "Measure.h"
+#include "ProcessMemory.h"
+
+using namespace stopwise;
+
+namespace {
+
+long peakAfter(const QString& which)
+{
+    if (which == "kiosk") {
+        testing::Kiosk kiosk;
+        kiosk.touchAll({"Intro", "HowDoIGetTo", "IKnowStreetNames"});
+        kiosk.type("f");
+        kiosk.choose("Forbes Ave");
+        kiosk.type("m");
+        kiosk.choose("Murray Ave");
+        kiosk.touchAll({"InstructionsOK", "HowDoIGetTo", "IKnowLocation"});
+        kiosk.type("o");
+        kiosk.choose("Oakland");
+        kiosk.touch("MoreStops(0)");
+        kiosk.choose("CMU");
+        kiosk.touch("InstructionsOK");
+        QCoreApplication::processEvents();
+        if (kiosk.state().SelectedStop != "CMU")
+            std::exit(1);
+    } else {
+        bench::BareWindow window;
+        bench::showFirstFrame(window);
+    }
+    return peakResidentKiB();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    bench::useOffscreenByDefault();
+    QApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.value(1) == "--once") {
+        std::printf("%ld\n", peakAfter(arguments.value(2)));
+        return 0;
+    }
+    const int runs = arguments.value(1, "5").toInt();
+    std::vector<double> kiosk, floor;
+    for (int run = 0; run < runs; ++run) {
+        kiosk.push_back(bench::measureInChild({"--once", "kiosk"}));
+        floor.push_back(bench::measureInChild({"--once", "floor"}));
+    }
+    const double kioskKiB = bench::median(kiosk), floorKiB = bench::median(floor);
+    std::printf("peak resident size, median of %d fresh processes (%s)\n", runs,
+                qPrintable(QGuiApplication::platformName()));
+    std::printf("  kiosk after both trips %8.0f KiB\n", kioskKiB);
+    std::printf("  bare window            %8.0f KiB\n", floorKiB);
+    std::printf("  ratio                  %8.2f (goal: at most 1.20)\n", kioskKiB / floorKiB);
+    return 0;
+}

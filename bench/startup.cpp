@@ -1,0 +1,51 @@
+// stopwise-bench-startup [runs]: the time from constructing the window to its first painted
+// frame, each in a fresh process, for the kiosk and for a bare Qt window of the same size
+// painting one line of Arial: medians and their ratio.
+#include "Measure.h"
+#include "shell/Stopwise.h"
+
+#include <QElapsedTimer>
+#include <memory>
+
+using namespace stopwise;
+
+namespace {
+
+double coldStart(const QString& which)
+{
+    QElapsedTimer timer;
+    timer.start();
+    std::unique_ptr<QWidget> window;
+    if (which == "kiosk")
+        window = std::make_unique<Stopwise>();
+    else
+        window = std::make_unique<bench::BareWindow>();
+    bench::showFirstFrame(*window);
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    bench::useOffscreenByDefault();
+    QApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.value(1) == "--once") {
+        std::printf("%.4f\n", coldStart(arguments.value(2)));
+        return 0;
+    }
+    const int runs = arguments.value(1, "21").toInt();
+    std::vector<double> kiosk, floor;
+    for (int run = 0; run < runs; ++run) { // alternate, so drifts of the machine hit both
+        kiosk.push_back(bench::measureInChild({"--once", "kiosk"}));
+        floor.push_back(bench::measureInChild({"--once", "floor"}));
+    }
+    const double kioskMs = bench::median(kiosk), floorMs = bench::median(floor);
+    std::printf("start-up to first frame, median of %d fresh processes (%s)\n", runs,
+                qPrintable(QGuiApplication::platformName()));
+    std::printf("  kiosk          %8.2f ms\n", kioskMs);
+    std::printf("  bare window    %8.2f ms\n", floorMs);
+    std::printf("  ratio          %8.2f (goal: at most 1.30)\n", kioskMs / floorMs);
+    return 0;
+}
