@@ -8,7 +8,8 @@
 
 namespace stopwise {
 
-// The picture at its logical size, rendered for `devicePixelRatio`; opaque.
+// The picture at its logical size, rendered for `devicePixelRatio`; opaque. Drawn on the
+// first request for that asset and ratio, the same pixmap every time after.
 const QPixmap& assetPixmap(const Asset& asset, qreal devicePixelRatio);
 
 } // namespace stopwise

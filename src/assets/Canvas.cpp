@@ -1,0 +1,111 @@
+#include "assets/Canvas.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace stopwise {
+namespace {
+
+QFont fontFor(Typeface typeface)
+{
+    QFont font;
+    if (typeface == Typeface::Typewriter) {
+        font.setFamilies({QStringLiteral("Nimbus Mono PS"), QStringLiteral("Courier New"),
+                          QStringLiteral("FreeMono")});
+        font.setStyleHint(QFont::TypeWriter);
+        font.setWeight(QFont::Bold);
+    } else {
+        font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+        font.setStyleHint(QFont::SansSerif);
+    }
+    return font;
+}
+
+} // namespace
+
+Canvas::Canvas(QSize logicalSize, qreal devicePixelRatio, QColor ground)
+    : m_image(logicalSize * devicePixelRatio, QImage::Format_RGB32)
+    , m_dpr(devicePixelRatio)
+{
+    m_image.fill(ground);
+    m_painter.begin(&m_image);
+    m_painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+}
+
+QRectF Canvas::box(qreal x, qreal y, qreal width, qreal height) const
+{
+    const auto snap = [this](qreal logical) { return std::round(logical * m_dpr); };
+    const qreal left = snap(x), top = snap(y);
+    return {left, top, snap(x + width) - left, snap(y + height) - top};
+}
+
+qreal Canvas::hairline() const
+{
+    return std::max(1.0, std::round(m_dpr));
+}
+
+void Canvas::fill(const QRectF& area, QColor colour)
+{
+    m_painter.fillRect(area, colour);
+}
+
+void Canvas::rounded(const QRectF& area, qreal radius, QColor face, QColor edge, qreal edgeWidth)
+{
+    // The pen is centred on its path: draw the path half a pen inside the area.
+    const qreal half = edgeWidth / 2;
+    m_painter.setPen(QPen(edge, edgeWidth));
+    m_painter.setBrush(face);
+    const qreal curve = std::max(0.0, radius - half);
+    m_painter.drawRoundedRect(area.adjusted(half, half, -half, -half), curve, curve);
+}
+
+void Canvas::softShadow(const QRectF& area, qreal radius, qreal blur, QColor colour)
+{
+    // Nested layers from outside in, each a little denser where more of them overlap.
+    const int layers = std::max(2, int(std::ceil(blur * 2)));
+    const qreal alpha = 1 - std::pow(1 - colour.alphaF(), 1.0 / layers);
+    QColor layerColour = colour;
+    layerColour.setAlphaF(alpha);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(layerColour);
+    for (int layer = 0; layer < layers; ++layer) {
+        const qreal grow = blur / 2 - blur * (layer + 0.5) / layers;
+        m_painter.drawRoundedRect(area.adjusted(-grow, -grow, grow, grow), radius + grow,
+                                  radius + grow);
+    }
+}
+
+void Canvas::words(const QRectF& area, const QString& text, Typeface typeface, int pixels,
+                   QColor ink)
+{
+    QFont font = fontFor(typeface);
+    // A word on a key is set tighter than the typewriter's even pitch, so that "clear" fits
+    // a key at a size that still reads.
+    if (typeface == Typeface::Typewriter && text.size() > 1)
+        font.setLetterSpacing(QFont::PercentageSpacing, 84);
+    int size = int(std::round(pixels * m_dpr));
+    for (;; --size) {
+        font.setPixelSize(size);
+        if (size <= 1 || QFontMetricsF(font).horizontalAdvance(text) <= area.width())
+            break;
+    }
+    const QFontMetricsF metrics(font);
+    // Centre the capitals: they set the height a reader sees, whatever the descenders do.
+    const qreal x = std::round(area.center().x() - metrics.horizontalAdvance(text) / 2);
+    const qreal baseline = std::round(area.center().y() + metrics.capHeight() / 2);
+    m_painter.setFont(font);
+    m_painter.setPen(ink);
+    m_painter.drawText(QPointF(x, baseline), text);
+}
+
+QPixmap Canvas::finish()
+{
+    m_painter.end();
+    QPixmap pixmap = QPixmap::fromImage(m_image);
+    pixmap.setDevicePixelRatio(m_dpr);
+    return pixmap;
+}
+
+} // namespace stopwise

@@ -1,0 +1,43 @@
+// An opaque surface for drawing one picture at one device pixel ratio. It works in device
+// pixels: box() turns a logical box into device pixels with its edges on whole pixels, and
+// hairline() gives outlines a whole number of pixels, so straight edges stay sharp at 1x,
+// 1.5x and 2x instead of being a 1x drawing scaled up.
+#pragma once
+
+#include "assets/Looks.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+
+namespace stopwise {
+
+class Canvas {
+public:
+    Canvas(QSize logicalSize, qreal devicePixelRatio, QColor ground);
+
+    // The logical box (x, y, width, height) in device pixels, its edges on whole pixels.
+    QRectF box(qreal x, qreal y, qreal width, qreal height) const;
+    QRectF whole() const { return m_image.rect(); }
+    // The width of a thin outline: one logical pixel, rounded to whole device pixels.
+    qreal hairline() const;
+    qreal scaled(qreal logical) const { return logical * m_dpr; }
+
+    void fill(const QRectF& area, QColor colour);
+    // A shape with rounded corners of `radius` (device pixels) filling `area`, with an
+    // outline of `edgeWidth` inside it.
+    void rounded(const QRectF& area, qreal radius, QColor face, QColor edge, qreal edgeWidth);
+    // A blurred shadow of the rounded shape `area`, `blur` device pixels wide at its edges.
+    void softShadow(const QRectF& area, qreal radius, qreal blur, QColor colour);
+    // One line of words centred in `area`, as large as `pixels` (logical) allows.
+    void words(const QRectF& area, const QString& text, Typeface typeface, int pixels, QColor ink);
+
+    QPixmap finish();
+
+private:
+    QImage m_image;
+    QPainter m_painter;
+    qreal m_dpr;
+};
+
+} // namespace stopwise

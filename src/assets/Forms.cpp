@@ -1,0 +1,108 @@
+#include "assets/Forms.h"
+
+#include "assets/Canvas.h"
+#include "assets/Looks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace stopwise {
+namespace {
+
+constexpr qreal KeyCorner = 6;  // the radius of a key's corners
+constexpr qreal SoftBlur = 3;   // how wide the edge of a soft shadow fades
+constexpr qreal KeySignGap = 2; // between a key's outline and its sign
+constexpr qreal CardEdge = 2;   // the width of the card's outline
+
+QColor rgb(std::uint32_t value)
+{
+    return QColor::fromRgb(value);
+}
+
+QString wordsOf(const Asset& asset)
+{
+    return QString::fromUtf8(asset.words.data(), qsizetype(asset.words.size()));
+}
+
+// The form's outline box: the picture less a one-pixel margin and the room its shadow takes.
+QRectF formBox(Canvas& canvas, const Asset& asset, const Look& look, qreal margin)
+{
+    return canvas.box(margin, margin, asset.width - 2 * margin - look.shadowDepth,
+                      asset.height - 2 * margin - look.shadowDepth);
+}
+
+void softShadowUnder(Canvas& canvas, const QRectF& form, qreal radius, const Look& look)
+{
+    const qreal depth = canvas.scaled(look.shadowDepth);
+    QColor shadow = rgb(colour::SoftShadow);
+    shadow.setAlphaF(colour::SoftShadowAlpha);
+    canvas.softShadow(form.translated(depth, depth), radius, canvas.scaled(SoftBlur), shadow);
+}
+
+// A square key with curved corners; its sign a little in from the outline.
+void drawKey(Canvas& canvas, const Asset& asset, const Look& look)
+{
+    const QRectF key = formBox(canvas, asset, look, 1);
+    const qreal radius = canvas.scaled(KeyCorner);
+    softShadowUnder(canvas, key, radius, look);
+    canvas.rounded(key, radius, rgb(look.face), rgb(look.edge), canvas.hairline());
+    const qreal inset = canvas.scaled(KeySignGap);
+    canvas.words(key.adjusted(inset, inset, -inset, -inset), wordsOf(asset), look.typeface,
+                 look.textPixels, rgb(look.ink));
+}
+
+// A rectangle on a solid dark shadow of the same size set down and to the right.
+void drawBox(Canvas& canvas, const Asset& asset, const Look& look)
+{
+    const QRectF box = formBox(canvas, asset, look, 0);
+    const int depth = look.shadowDepth;
+    canvas.fill(canvas.box(depth, depth, asset.width - depth, asset.height - depth),
+                rgb(colour::ShadowGrey));
+    canvas.rounded(box, 0, rgb(look.face), rgb(look.edge), canvas.hairline());
+    canvas.words(box, wordsOf(asset), look.typeface, look.textPixels, rgb(look.ink));
+}
+
+// A rectangle with half-round ends.
+void drawPill(Canvas& canvas, const Asset& asset, const Look& look)
+{
+    const QRectF pill = formBox(canvas, asset, look, 1);
+    const qreal radius = pill.height() / 2;
+    canvas.rounded(pill, radius, rgb(look.face), rgb(look.edge), canvas.hairline());
+    canvas.words(pill.adjusted(radius, 0, -radius, 0), wordsOf(asset), look.typeface,
+                 look.textPixels, rgb(look.ink));
+}
+
+// A circle as wide as the picture allows, with its shadow.
+void drawDisc(Canvas& canvas, const Asset& asset, const Look& look)
+{
+    const QRectF room = formBox(canvas, asset, look, 1);
+    const qreal side = std::min(room.width(), room.height());
+    const QRectF disc(room.topLeft(), QSizeF(side, side));
+    softShadowUnder(canvas, disc, side / 2, look);
+    canvas.rounded(disc, side / 2, rgb(look.face), rgb(look.edge), canvas.hairline());
+}
+
+// The grey card: a two-pixel outline inside a one-pixel white band at top and bottom.
+void drawCard(Canvas& canvas, const Asset& asset, const Look& look)
+{
+    const QRectF card = canvas.box(0, 1, asset.width, asset.height - 2);
+    canvas.rounded(card, 0, rgb(look.face), rgb(look.edge), std::round(canvas.scaled(CardEdge)));
+}
+
+} // namespace
+
+QPixmap drawPicture(const Asset& asset, qreal devicePixelRatio)
+{
+    const Look& look = lookOf(asset.art);
+    Canvas canvas(QSize(asset.width, asset.height), devicePixelRatio, rgb(look.ground));
+    switch (look.form) {
+    case Form::Key: drawKey(canvas, asset, look); break;
+    case Form::Box: drawBox(canvas, asset, look); break;
+    case Form::Pill: drawPill(canvas, asset, look); break;
+    case Form::Disc: drawDisc(canvas, asset, look); break;
+    case Form::Card: drawCard(canvas, asset, look); break;
+    }
+    return canvas.finish();
+}
+
+} // namespace stopwise
