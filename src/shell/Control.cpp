@@ -1,5 +1,6 @@
 #include "shell/Control.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 namespace stopwise {
@@ -8,6 +9,20 @@ Control::Control(QWidget* parent, short index)
     : QWidget(parent)
     , m_index(index)
 {
+}
+
+bool Control::hasTouchAction() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Control::pressed)) ||
+           isSignalConnected(QMetaMethod::fromSignal(&Control::released)) ||
+           isSignalConnected(QMetaMethod::fromSignal(&Control::clicked));
+}
+
+void Control::tap()
+{
+    emit pressed(m_index);
+    emit released(m_index);
+    emit clicked(m_index);
 }
 
 void Control::mousePressEvent(QMouseEvent* event)

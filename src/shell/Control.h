@@ -17,6 +17,12 @@ public:
 
     short index() const { return m_index; }
 
+    // Whether any handler listens to this control's touches.
+    bool hasTouchAction() const;
+
+    // A quick touch without a finger, for assistive technology: press, release and click.
+    void tap();
+
 signals:
     void pressed(short index);
     void released(short index);

@@ -20,6 +20,7 @@ void Label::setText(const QString& text)
     m_text = text;
     m_drawn = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     update();
+    emit textChanged(m_text);
 }
 
 QString Label::shownText() const

@@ -10,7 +10,7 @@ namespace stopwise {
 
 class Label : public Control {
     Q_OBJECT
-    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged)
 public:
     Label(QWidget* parent, short index, int pixelSize, Qt::Alignment horizontal);
 
@@ -19,6 +19,9 @@ public:
 
     // The text as a person reads it on the screen: one "&" for "&&", lines split at CR LF.
     QString shownText() const;
+
+signals:
+    void textChanged(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "shell/ScreenBuilder.h"
 
+#include "shell/Accessibility.h"
 #include "shell/Label.h"
 #include "shell/Layout.h"
 #include "shell/Panel.h"
@@ -49,6 +50,7 @@ void buildScreens(QWidget* window)
             control->setVisible(spec.visible);
         }
     }
+    makeAccessible(window);
 }
 
 } // namespace stopwise

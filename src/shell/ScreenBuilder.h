@@ -1,5 +1,6 @@
 // Turns the layout tables into widgets: every panel as a child of the window, every
-// control as a child of its panel, each named after its control ("Letters(3)").
+// control as a child of its panel, each named after its control ("Letters(3)"), and makes
+// them known to assistive technology.
 #pragma once
 
 class QWidget;
