@@ -1,394 +1,192 @@
-// Checks the place catalogue against the properties the kiosk relies on: how many names each
-// table holds, which slots are unnamed, how many yes cells the two relation tables carry, the
-// one-way nature of cross streets, stops shared by several areas or lying in none, and the
-// exact, case-sensitive name lookups. Places are named rather than numbered wherever possible.
+// The place catalogue against the properties the kiosk relies on: the counts, unique
+// names, the one-way cross streets, stops shared by several areas or in none, and the
+// exact, case-sensitive lookups. Places are named rather than numbered where possible.
 #include "catalogue/DefineData.h"
 
-#include <QObject>
-#include <QString>
-#include <QStringList>
 #include <QTest>
-
-#include <cstddef>
-#include <span>
-#include <string>
+#include <algorithm>
+#include <set>
 
 using namespace stopwise;
 
 namespace {
 
-enum class Table { Streets, Areas, Stops };
-enum class Relation { CrossStreets, AreaStops };
-
-std::span<const std::string_view> namesOf(Table table)
+const Catalogue& data()
 {
-    const Catalogue& catalogue = LoadCatalogue();
-    switch (table) {
-    case Table::Streets: return catalogue.Streets;
-    case Table::Areas: return catalogue.Areas;
-    case Table::Stops: return catalogue.Stops;
-    }
-    return {};
+    return LoadCatalogue();
+}
+QString q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), text.size());
 }
 
-std::optional<int> lookUp(Table table, const QString& name)
+// The names at the indices where `yes` holds, in index order.
+template <std::size_t N, typename Yes>
+QStringList namesWhere(const std::array<std::string_view, N>& names, Yes yes)
 {
-    const std::string text = name.toStdString();
-    return table == Table::Streets ? StreetIndex(text) : AreaIndex(text);
+    QStringList found;
+    for (std::size_t i = 0; i < N; ++i)
+        if (yes(int(i)))
+            found << q(names[i]);
+    return found;
 }
 
-std::optional<int> stopIndex(const QString& name)
+bool offeredFor(int chosen) // whether the chosen street has any cross street
 {
-    const std::string text = name.toStdString();
-    const auto stops = LoadCatalogue().Stops;
-    for (int index = 0; index < StopCount; ++index) {
-        if (stops[index] == text) {
-            return index;
-        }
-    }
-    return std::nullopt;
+    return std::ranges::any_of(data().CrossStreets, [&](const auto& row) { return row[chosen]; });
 }
 
-QString toQString(std::string_view text)
+int street(const char* name)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-bool offeredForAnyOther(int street)
-{
-    const auto& offeredFor = LoadCatalogue().CrossStreets[street];
-    for (int chosen = 0; chosen < StreetCount; ++chosen) {
-        if (chosen != street && offeredFor[chosen]) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool hasCrossStreet(int chosen)
-{
-    for (const auto& offeredFor : LoadCatalogue().CrossStreets) {
-        if (offeredFor[chosen]) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool hasStop(int area)
-{
-    for (const auto& inArea : LoadCatalogue().AreaStops) {
-        if (inArea[area]) {
-            return true;
-        }
-    }
-    return false;
-}
-
-template <typename Matrix> int yesCells(const Matrix& matrix)
-{
-    int count = 0;
-    for (const auto& row : matrix) {
-        for (bool cell : row) {
-            count += cell ? 1 : 0;
-        }
-    }
-    return count;
+    return StreetIndex(name).value();
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(Table)
-Q_DECLARE_METATYPE(Relation)
-
 class TestCatalogue : public QObject {
     Q_OBJECT
-
 private slots:
-    void namedSlots_data()
-    {
-        QTest::addColumn<Table>("table");
-        QTest::addColumn<int>("named");
-        QTest::addColumn<int>("emptySlot"); // -1: every slot is named
-
-        QTest::newRow("all 61 streets named") << Table::Streets << 61 << -1;
-        QTest::newRow("44 areas named, last slot empty") << Table::Areas << 44 << 44;
-        QTest::newRow("all 33 stops named") << Table::Stops << 33 << -1;
-    }
-    void namedSlots()
-    {
-        QFETCH(Table, table);
-        QFETCH(int, named);
-        QFETCH(int, emptySlot);
-
-        const auto names = namesOf(table);
-        int filled = 0;
-        for (int index = 0; index < static_cast<int>(names.size()); ++index) {
-            if (names[index].empty()) {
-                QCOMPARE(index, emptySlot);
-            } else {
-                ++filled;
-            }
-        }
-        QCOMPARE(filled, named);
-    }
-
-    void yesCellCount_data()
-    {
-        QTest::addColumn<Relation>("relation");
-        QTest::addColumn<int>("expected");
-
-        QTest::newRow("260 cross-street cells") << Relation::CrossStreets << 260;
-        QTest::newRow("35 area-stop cells") << Relation::AreaStops << 35;
-    }
-    void yesCellCount()
-    {
-        QFETCH(Relation, relation);
-        QFETCH(int, expected);
-
-        const Catalogue& catalogue = LoadCatalogue();
-        QCOMPARE(relation == Relation::CrossStreets ? yesCells(catalogue.CrossStreets)
-                                                    : yesCells(catalogue.AreaStops),
-                 expected);
-    }
-
-    void namesAreUnique_data()
-    {
-        QTest::addColumn<Table>("table");
-
-        QTest::newRow("no two streets share a name") << Table::Streets;
-        QTest::newRow("no two areas share a name") << Table::Areas;
-    }
-    void namesAreUnique()
-    {
-        QFETCH(Table, table);
-
-        const auto names = namesOf(table);
-        for (std::size_t first = 0; first < names.size(); ++first) {
-            for (std::size_t second = first + 1; second < names.size(); ++second) {
-                QVERIFY2(names[first] != names[second],
-                         qPrintable(toQString(names[first]) + " is stored twice"));
-            }
-        }
-    }
-
-    void crossStreetCell_data()
-    {
-        QTest::addColumn<QString>("offered");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<bool>("expected");
-
-        QTest::newRow("Forbes Ave offered for 11th Street") << "Forbes Ave"
-                                                            << "11th Street" << true;
-        QTest::newRow("11th Street not offered for Forbes Ave") << "11th Street"
-                                                                << "Forbes Ave" << false;
-        QTest::newRow("Murray Ave offered for Forbes Ave") << "Murray Ave"
-                                                           << "Forbes Ave" << true;
-        QTest::newRow("Atwood Street offered for itself") << "Atwood Street"
-                                                          << "Atwood Street" << true;
-        QTest::newRow("Craft Ave offered for itself") << "Craft Ave"
-                                                      << "Craft Ave" << true;
-        QTest::newRow("Forbes Ave not offered for itself") << "Forbes Ave"
-                                                           << "Forbes Ave" << false;
-    }
-    void crossStreetCell()
-    {
-        QFETCH(QString, offered);
-        QFETCH(QString, chosen);
-        QFETCH(bool, expected);
-
-        const auto x = lookUp(Table::Streets, offered);
-        const auto s = lookUp(Table::Streets, chosen);
-        QVERIFY(x && s);
-        QCOMPARE(LoadCatalogue().CrossStreets[*x][*s], expected);
-    }
-
-    void pairsStoredBothWays()
-    {
-        const auto& cross = LoadCatalogue().CrossStreets;
-        int pairs = 0;
-        for (int x = 0; x < StreetCount; ++x) {
-            for (int s = x + 1; s < StreetCount; ++s) {
-                pairs += cross[x][s] && cross[s][x] ? 1 : 0;
-            }
-        }
-        QCOMPARE(pairs, 21);
-    }
-
-    void streetsOfferedForThemselves()
-    {
-        const Catalogue& catalogue = LoadCatalogue();
-        QStringList found;
-        for (int street = 0; street < StreetCount; ++street) {
-            if (catalogue.CrossStreets[street][street]) {
-                found << toQString(catalogue.Streets[street]);
-            }
-        }
-        QCOMPARE(found, QStringList({"Atwood Street", "Craft Ave"}));
-    }
-
-    void streetsWithoutCrossStreets()
-    {
-        QStringList found;
-        for (int chosen = 0; chosen < StreetCount; ++chosen) {
-            if (!hasCrossStreet(chosen)) {
-                found << toQString(LoadCatalogue().Streets[chosen]);
-            }
-        }
-        QCOMPARE(found, QStringList({"N Highland Ave", "Tito Way", "Whitfield St"}));
-    }
-
-    void streetWithoutCrossStreetsIsStillOffered_data()
-    {
-        QTest::addColumn<QString>("street");
-
-        QTest::newRow("N Highland Ave") << "N Highland Ave";
-        QTest::newRow("Tito Way") << "Tito Way";
-        QTest::newRow("Whitfield St") << "Whitfield St";
-    }
-    void streetWithoutCrossStreetsIsStillOffered()
-    {
-        QFETCH(QString, street);
-
-        const auto index = lookUp(Table::Streets, street);
-        QVERIFY(index);
-        QVERIFY(!hasCrossStreet(*index));
-        QVERIFY(offeredForAnyOther(*index));
-    }
-
-    void stopAreas_data()
-    {
-        QTest::addColumn<QString>("stop");
-        QTest::addColumn<QStringList>("areas");
-
-        QTest::newRow("Loews Home Cntr. in Homestead and Waterfront")
-            << "Loews Home Cntr." << QStringList{"Homestead", "Waterfront"};
-        QTest::newRow("Loews Theater in Homestead and Waterfront")
-            << "Loews Theater" << QStringList{"Homestead", "Waterfront"};
-        QTest::newRow("Giant Eagle in Homestead, Squirrel Hill and Waterfront")
-            << "Giant Eagle" << QStringList{"Homestead", "Squirrel Hill", "Waterfront"};
-        QTest::newRow("Children's Hospital in Oakland only")
-            << "Children's Hospital" << QStringList{"Oakland"};
-        QTest::newRow("Monroeville Mall in no area") << "Monroeville Mall" << QStringList{};
-        QTest::newRow("Expo Mart in no area") << "Expo Mart" << QStringList{};
-    }
-    void stopAreas()
-    {
-        QFETCH(QString, stop);
-        QFETCH(QStringList, areas);
-
-        const auto index = stopIndex(stop);
-        QVERIFY(index);
-        const Catalogue& catalogue = LoadCatalogue();
-        QStringList found;
-        for (int area = 0; area < AreaCount; ++area) {
-            if (catalogue.AreaStops[*index][area]) {
-                found << toQString(catalogue.Areas[area]);
-            }
-        }
-        QCOMPARE(found, areas);
-    }
-
-    void areasWithoutStops()
-    {
-        int empty = 0;
-        for (int area = 0; area < AreaCount; ++area) {
-            empty += hasStop(area) ? 0 : 1;
-        }
-        QCOMPARE(empty, 29);
-    }
-
-    void areaHasNoStop_data()
-    {
-        QTest::addColumn<QString>("area");
-
-        QTest::newRow("Monroeville") << "Monroeville";
-        QTest::newRow("unnamed last slot") << "";
-    }
-    void areaHasNoStop()
-    {
-        QFETCH(QString, area);
-
-        const auto index = lookUp(Table::Areas, area);
-        QVERIFY(index);
-        QVERIFY(!hasStop(*index));
-    }
-
-    void lookup_data()
-    {
-        QTest::addColumn<Table>("table");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("expected"); // -1: no index
-
-        QTest::newRow("street: exact name") << Table::Streets << "Forbes Ave" << 20;
-        QTest::newRow("street: other case misses") << Table::Streets << "forbes ave" << -1;
-        QTest::newRow("street: trailing blank misses") << Table::Streets << "Forbes Ave " << -1;
-        QTest::newRow("street: Elmore Square") << Table::Streets << "Elmore Square" << 17;
-        QTest::newRow("street: empty name misses") << Table::Streets << "" << -1;
-        QTest::newRow("street: apostrophe") << Table::Streets << "O'Hara Street" << 46;
-        QTest::newRow("street: area name misses") << Table::Streets << "Oakland" << -1;
-        QTest::newRow("area: Elmore Square") << Table::Areas << "Elmore Square" << 10;
-        QTest::newRow("area: empty name is the unnamed slot") << Table::Areas << "" << 44;
-        QTest::newRow("area: trailing dot kept") << Table::Areas << "WM Penn Hts." << 43;
-        QTest::newRow("area: Regant Sq.") << Table::Areas << "Regant Sq." << 30;
-        QTest::newRow("area: missing trailing dot misses") << Table::Areas << "Regant Sq" << -1;
-        QTest::newRow("area: street name misses") << Table::Areas << "Forbes Ave" << -1;
-    }
-    void lookup()
-    {
-        QFETCH(Table, table);
-        QFETCH(QString, name);
-        QFETCH(int, expected);
-
-        const auto index = lookUp(table, name);
-        QCOMPARE(index.has_value(), expected >= 0);
-        if (index) {
-            QCOMPARE(*index, expected);
-        }
-    }
-
-    void everyNameFindsItsOwnIndex_data()
-    {
-        QTest::addColumn<Table>("table");
-
-        QTest::newRow("streets") << Table::Streets;
-        QTest::newRow("areas, unnamed slot included") << Table::Areas;
-    }
-    void everyNameFindsItsOwnIndex()
-    {
-        QFETCH(Table, table);
-
-        const auto names = namesOf(table);
-        for (int index = 0; index < static_cast<int>(names.size()); ++index) {
-            const QString name = toQString(names[index]);
-            const auto found = lookUp(table, name);
-            QVERIFY2(found, qPrintable("no index for \"" + name + "\""));
-            QCOMPARE(*found, index);
-        }
-    }
-
-    void punctuatedName_data()
-    {
-        QTest::addColumn<Table>("table");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("name");
-
-        QTest::newRow("street 19 keeps its dot") << Table::Streets << 19 << "Fifth Ave.";
-        QTest::newRow("street 58 keeps its dot") << Table::Streets << 58 << "Washington Ave.";
-        QTest::newRow("street 52 inner dot") << Table::Streets << 52 << "St. Clair St";
-        QTest::newRow("area 14 keeps its dot") << Table::Areas << 14 << "Highland Pk.";
-        QTest::newRow("stop 7 plain apostrophe") << Table::Stops << 7 << "Children's Hospital";
-        QTest::newRow("stop 6 inner dot") << Table::Stops << 6 << "Pitt. Union Station";
-    }
-    void punctuatedName()
-    {
-        QFETCH(Table, table);
-        QFETCH(int, index);
-        QFETCH(QString, name);
-
-        QCOMPARE(toQString(namesOf(table)[index]), name);
-    }
+    void counts();
+    void namesAreUnique();
+    void crossStreetsAreOneWay();
+    void streetsWithoutCrossStreets();
+    void stopsAndTheirAreas_data();
+    void stopsAndTheirAreas();
+    void areasWithoutStops();
+    void lookup_data();
+    void lookup();
+    void everyNameFindsItsOwnIndex();
 };
+
+void TestCatalogue::counts()
+{
+    const auto named = [](const auto& names) {
+        return std::ranges::count_if(names, [](std::string_view n) { return !n.empty(); });
+    };
+    QCOMPARE(named(data().Streets), 61);
+    QCOMPARE(named(data().Areas), 44);
+    QVERIFY(data().Areas[44].empty());
+    QCOMPARE(named(data().Stops), 33);
+
+    const auto yes = [](const auto& matrix) {
+        long cells = 0;
+        for (const auto& row : matrix)
+            cells += std::ranges::count(row, true);
+        return cells;
+    };
+    QCOMPARE(yes(data().CrossStreets), 260);
+    QCOMPARE(yes(data().AreaStops), 35);
+}
+
+void TestCatalogue::namesAreUnique()
+{
+    const std::set<std::string_view> streets(data().Streets.begin(), data().Streets.end());
+    const std::set<std::string_view> areas(data().Areas.begin(), data().Areas.end());
+    QCOMPARE(streets.size(), data().Streets.size());
+    QCOMPARE(areas.size(), data().Areas.size());
+}
+
+void TestCatalogue::crossStreetsAreOneWay()
+{
+    const auto& cross = data().CrossStreets;
+    QVERIFY(cross[street("Forbes Ave")][street("11th Street")]);
+    QVERIFY(!cross[street("11th Street")][street("Forbes Ave")]);
+
+    int bothWays = 0;
+    for (int x = 0; x < StreetCount; ++x)
+        for (int s = x + 1; s < StreetCount; ++s)
+            bothWays += cross[x][s] && cross[s][x];
+    QCOMPARE(bothWays, 21);
+
+    const QStringList ownCrossStreet =
+        namesWhere(data().Streets, [&](int s) { return cross[s][s]; });
+    QCOMPARE(ownCrossStreet, (QStringList{"Atwood Street", "Craft Ave"}));
+}
+
+// Three streets offer no cross street, yet each is offered for some other street.
+void TestCatalogue::streetsWithoutCrossStreets()
+{
+    const QStringList none = namesWhere(data().Streets, [](int s) { return !offeredFor(s); });
+    QCOMPARE(none, (QStringList{"N Highland Ave", "Tito Way", "Whitfield St"}));
+    for (const QString& name : none) {
+        const auto& offeredAs = data().CrossStreets[street(qPrintable(name))];
+        QVERIFY2(std::ranges::count(offeredAs, true) > 0, qPrintable(name));
+    }
+}
+
+void TestCatalogue::stopsAndTheirAreas_data()
+{
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<QStringList>("areas");
+    QTest::newRow("Loews Home Cntr. in two")
+        << "Loews Home Cntr." << QStringList{"Homestead", "Waterfront"};
+    QTest::newRow("Loews Theater in two")
+        << "Loews Theater" << QStringList{"Homestead", "Waterfront"};
+    QTest::newRow("Giant Eagle in three")
+        << "Giant Eagle" << QStringList{"Homestead", "Squirrel Hill", "Waterfront"};
+    QTest::newRow("Children's Hospital in one") << "Children's Hospital" << QStringList{"Oakland"};
+    QTest::newRow("Monroeville Mall in none") << "Monroeville Mall" << QStringList{};
+    QTest::newRow("Expo Mart in none") << "Expo Mart" << QStringList{};
+}
+
+void TestCatalogue::stopsAndTheirAreas()
+{
+    QFETCH(QString, stop);
+    QFETCH(QStringList, areas);
+    const auto& stops = data().Stops;
+    const auto found = std::ranges::find(stops, stop.toStdString());
+    QVERIFY(found != stops.end());
+    const auto& inArea = data().AreaStops[found - stops.begin()];
+    QCOMPARE(namesWhere(data().Areas, [&](int a) { return inArea[a]; }), areas);
+}
+
+void TestCatalogue::areasWithoutStops()
+{
+    const auto hasStop = [](int area) {
+        return std::ranges::any_of(data().AreaStops, [&](const auto& row) { return row[area]; });
+    };
+    const QStringList empty = namesWhere(data().Areas, [&](int a) { return !hasStop(a); });
+    QCOMPARE(empty.size(), 29);
+    QVERIFY(empty.contains("Monroeville"));
+    QVERIFY(empty.contains("")); // the unnamed last slot
+}
+
+void TestCatalogue::lookup_data()
+{
+    QTest::addColumn<bool>("isStreet");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("expected"); // -1: no index
+    QTest::newRow("street: exact name") << true << "Forbes Ave" << 20;
+    QTest::newRow("street: other case misses") << true << "forbes ave" << -1;
+    QTest::newRow("street: trailing blank misses") << true << "Forbes Ave " << -1;
+    QTest::newRow("street: Elmore Square") << true << "Elmore Square" << 17;
+    QTest::newRow("street: empty name misses") << true << "" << -1;
+    QTest::newRow("street: apostrophe") << true << "O'Hara Street" << 46;
+    QTest::newRow("street: trailing dot kept") << true << "Fifth Ave." << 19;
+    QTest::newRow("street: an area's name misses") << true << "Oakland" << -1;
+    QTest::newRow("area: Elmore Square") << false << "Elmore Square" << 10;
+    QTest::newRow("area: empty name is the unnamed slot") << false << "" << 44;
+    QTest::newRow("area: capitals and dot kept") << false << "WM Penn Hts." << 43;
+    QTest::newRow("area: missing trailing dot misses") << false << "Regant Sq" << -1;
+    QTest::newRow("area: a street's name misses") << false << "Forbes Ave" << -1;
+}
+
+void TestCatalogue::lookup()
+{
+    QFETCH(bool, isStreet);
+    QFETCH(QString, name);
+    QFETCH(int, expected);
+    const std::string text = name.toStdString();
+    QCOMPARE((isStreet ? StreetIndex(text) : AreaIndex(text)).value_or(-1), expected);
+}
+
+void TestCatalogue::everyNameFindsItsOwnIndex()
+{
+    for (int s = 0; s < StreetCount; ++s)
+        QCOMPARE(StreetIndex(data().Streets[s]), std::optional<int>(s));
+    for (int a = 0; a < AreaCount; ++a)
+        QCOMPARE(AreaIndex(data().Areas[a]), std::optional<int>(a));
+}
 
 QTEST_APPLESS_MAIN(TestCatalogue)
 #include "tst_catalogue.moc"
