@@ -13,8 +13,8 @@ void Stopwise::ShowInstructions()
                                       .crossStreet = m_state.SelectedCrossStreet,
                                       .area = m_state.SelectedArea,
                                       .stop = m_state.SelectedStop});
-    m_controls.InstructionsTitle->setText(QString::fromStdString(directions.title));
-    m_controls.InstructionsText->setText(QString::fromStdString(directions.text));
+    m_controls.InstructionsTitle->setText(directions.title);
+    m_controls.InstructionsText->setText(directions.text);
 }
 
 } // namespace stopwise

@@ -11,15 +11,6 @@
 #include "shell/Stopwise.h"
 
 namespace stopwise {
-namespace {
-
-QString qstring(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), text.size());
-}
-
-} // namespace
-
 void Stopwise::BuildMatches()
 {
     const Controls& c = m_controls;
@@ -28,19 +19,13 @@ void Stopwise::BuildMatches()
 
     // Before anything is typed the street, cross-street and area steps ask for it; the
     // list and its page stay as they were, out of sight.
-    if (typed.empty() && mode != ChooseStop) {
-        c.StreetSelect->show();
-        c.StreetSelectList->hide();
-        const Prompt prompt = TypingPrompt(mode, m_state.SelectedStreet);
-        c.StreetSelectTitle->setText(qstring(prompt.title));
-        c.StreetSelectText->setText(qstring(prompt.text));
-        return;
-    }
+    if (typed.empty() && mode != ChooseStop)
+        return showPrompt(TypingPrompt(mode, m_state.SelectedStreet));
 
     c.StreetSelect->hide();
     c.StreetSelectList->show();
-    c.SearchWord->setText(qstring(EchoText(typed)));
-    c.StreetSelectListTitle->setText(qstring(ListTitle(mode)));
+    c.SearchWord->setText(EchoText(typed));
+    c.StreetSelectListTitle->setText(ListTitle(mode));
     m_state.Matches = Candidates(*m_catalogue, {.mode = mode,
                                                 .typed = typed,
                                                 .selectedStreet = m_state.SelectedStreet,
@@ -48,6 +33,15 @@ void Stopwise::BuildMatches()
     showPagingPictures(mode, NeedsPaging(int(m_state.Matches.size())));
     m_state.DataPageNumber = 0;
     ShowMatchesPage();
+}
+
+// The prompt panel takes the place of the candidates.
+void Stopwise::showPrompt(const Prompt& prompt)
+{
+    m_controls.StreetSelect->show();
+    m_controls.StreetSelectList->hide();
+    m_controls.StreetSelectTitle->setText(prompt.title);
+    m_controls.StreetSelectText->setText(prompt.text);
 }
 
 // One pair of More pictures serves each step: the live one when the names need more than
@@ -68,15 +62,9 @@ void Stopwise::ShowMatchesPage()
 {
     const Controls& c = m_controls;
     const auto& matches = m_state.Matches;
-    if (matches.empty()) {
-        c.StreetSelect->show();
-        c.StreetSelectList->hide();
-        const Prompt prompt = NoMatchPrompt(m_state.Mode, m_state.KeyPadInput,
-                                            m_state.SelectedStreet, m_state.SelectedArea);
-        c.StreetSelectTitle->setText(qstring(prompt.title));
-        c.StreetSelectText->setText(qstring(prompt.text));
-        return;
-    }
+    if (matches.empty())
+        return showPrompt(NoMatchPrompt(m_state.Mode, m_state.KeyPadInput, m_state.SelectedStreet,
+                                        m_state.SelectedArea));
     // Rows past the end of a last page hide and keep their old text.
     const int page = m_state.DataPageNumber;
     const int rows = RowsOnPage(page, int(matches.size()));
@@ -85,7 +73,7 @@ void Stopwise::ShowMatchesPage()
         c.SelectBtn[row]->setVisible(shown);
         c.ListItem[row]->setVisible(shown);
         if (shown)
-            c.ListItem[row]->setText(qstring(matches[PageSize * page + row]));
+            c.ListItem[row]->setText(matches[PageSize * page + row]);
     }
 }
 

@@ -16,6 +16,7 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString& text);
+    void setText(std::string_view text) { setText(QString::fromUtf8(text.data(), text.size())); }
 
     // The text as a person reads it on the screen: one "&" for "&&", lines split at CR LF.
     QString shownText() const;

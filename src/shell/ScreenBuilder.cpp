@@ -12,18 +12,13 @@
 namespace stopwise {
 namespace {
 
-QString qstring(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), text.size());
-}
-
 QWidget* makeControl(QWidget* panel, const ControlSpec& spec)
 {
     switch (spec.kind) {
     case Kind::Label: {
         auto* label = new Label(panel, spec.index, spec.fontPixels,
                                 spec.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
-        label->setText(qstring(spec.text));
+        label->setText(spec.text);
         return label;
     }
     case Kind::Picture: return new Picture(panel, spec.index, spec.asset);
@@ -39,7 +34,7 @@ void buildScreens(QWidget* window)
 {
     for (const PanelSpec& panelSpec : PanelLayout) {
         auto* panel = new Panel(window, QColor::fromRgb(panelSpec.background));
-        panel->setObjectName(qstring(panelSpec.name));
+        panel->setObjectName(QString::fromUtf8(panelSpec.name.data(), panelSpec.name.size()));
         panel->resize(panelSpec.width, panelSpec.height);
         panel->setVisible(panelSpec.visible);
         // Bottom-most first, so that each control lies above the ones created before it.

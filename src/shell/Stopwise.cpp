@@ -61,11 +61,6 @@ std::array<T*, N> findArray(const QWidget* window, std::string_view name)
     return elements;
 }
 
-QString qstring(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 Stopwise::Stopwise(QWidget* parent)
@@ -137,8 +132,8 @@ void Stopwise::Form_Load()
     fitOuterSize();
     for (const PanelSpec& spec : PanelLayout)
         findControl<Panel>(this, spec.name)->move(spec.x, spec.y);
-    m_controls.BusScheduleBList->setText(qstring(ArrivalRoutes()));
-    m_controls.BusScheduleTList->setText(qstring(ArrivalTimes()));
+    m_controls.BusScheduleBList->setText(ArrivalRoutes());
+    m_controls.BusScheduleTList->setText(ArrivalTimes());
     ShowMode();
 }
 

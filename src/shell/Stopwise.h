@@ -12,6 +12,7 @@
 namespace stopwise {
 
 struct Catalogue;
+struct Prompt;
 class Label;
 class Panel;
 class Picture;
@@ -58,7 +59,8 @@ private:
 
     void moveTo(int mode);
     void nextPage(short index);
-    void showPagingPictures(int step, bool live);
+    void showPrompt(const Prompt& prompt);
+    void showPagingPictures(int mode, bool live);
     void fitOuterSize();
     void connectTouches();
 
