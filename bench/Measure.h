@@ -73,4 +73,31 @@ inline double measureInChild(const QStringList& arguments)
     return child.readAllStandardOutput().trimmed().toDouble();
 }
 
+// In a child started by medianOfFreshRuns ("--once kiosk" or "--once floor"): prints the
+// one measurement asked for and says so.
+template <typename Measure> bool measuredOnceIfAsked(const QStringList& arguments, Measure measure)
+{
+    if (arguments.value(1) != QLatin1StringView("--once"))
+        return false;
+    std::printf("%.4f\n", double(measure(arguments.value(2))));
+    return true;
+}
+
+struct Medians {
+    double kiosk;
+    double floor;
+};
+
+// Measures the kiosk and the floor in `runs` fresh processes each, alternating so that the
+// machine's drifts hit both alike.
+inline Medians medianOfFreshRuns(int runs)
+{
+    std::vector<double> kiosk, floor;
+    for (int run = 0; run < runs; ++run) {
+        kiosk.push_back(measureInChild({"--once", "kiosk"}));
+        floor.push_back(measureInChild({"--once", "floor"}));
+    }
+    return {median(kiosk), median(floor)};
+}
+
 } // namespace stopwise::bench

@@ -40,18 +40,10 @@ int main(int argc, char* argv[])
 {
     bench::useOffscreenByDefault();
     QApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    if (arguments.value(1) == "--once") {
-        std::printf("%ld\n", peakAfter(arguments.value(2)));
+    if (bench::measuredOnceIfAsked(app.arguments(), peakAfter))
         return 0;
-    }
-    const int runs = arguments.value(1, "5").toInt();
-    std::vector<double> kiosk, floor;
-    for (int run = 0; run < runs; ++run) {
-        kiosk.push_back(bench::measureInChild({"--once", "kiosk"}));
-        floor.push_back(bench::measureInChild({"--once", "floor"}));
-    }
-    const double kioskKiB = bench::median(kiosk), floorKiB = bench::median(floor);
+    const int runs = app.arguments().value(1, "5").toInt();
+    const auto [kioskKiB, floorKiB] = bench::medianOfFreshRuns(runs);
     std::printf("peak resident size, median of %d fresh processes (%s)\n", runs,
                 qPrintable(QGuiApplication::platformName()));
     std::printf("  kiosk after both trips %8.0f KiB\n", kioskKiB);

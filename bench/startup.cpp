@@ -30,18 +30,10 @@ int main(int argc, char* argv[])
 {
     bench::useOffscreenByDefault();
     QApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    if (arguments.value(1) == "--once") {
-        std::printf("%.4f\n", coldStart(arguments.value(2)));
+    if (bench::measuredOnceIfAsked(app.arguments(), coldStart))
         return 0;
-    }
-    const int runs = arguments.value(1, "21").toInt();
-    std::vector<double> kiosk, floor;
-    for (int run = 0; run < runs; ++run) { // alternate, so drifts of the machine hit both
-        kiosk.push_back(bench::measureInChild({"--once", "kiosk"}));
-        floor.push_back(bench::measureInChild({"--once", "floor"}));
-    }
-    const double kioskMs = bench::median(kiosk), floorMs = bench::median(floor);
+    const int runs = app.arguments().value(1, "21").toInt();
+    const auto [kioskMs, floorMs] = bench::medianOfFreshRuns(runs);
     std::printf("start-up to first frame, median of %d fresh processes (%s)\n", runs,
                 qPrintable(QGuiApplication::platformName()));
     std::printf("  kiosk          %8.2f ms\n", kioskMs);
