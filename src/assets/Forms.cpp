@@ -1,5 +1,6 @@
 #include "assets/Forms.h"
 
+#include "assets/Artwork.h"
 #include "assets/Canvas.h"
 #include "assets/Looks.h"
 
@@ -17,11 +18,6 @@ constexpr qreal CardEdge = 2;   // the width of the card's outline
 QColor rgb(std::uint32_t value)
 {
     return QColor::fromRgb(value);
-}
-
-QString wordsOf(const Asset& asset)
-{
-    return QString::fromUtf8(asset.words.data(), qsizetype(asset.words.size()));
 }
 
 // The form's outline box: the picture less a one-pixel margin and the room its shadow takes.

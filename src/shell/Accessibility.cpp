@@ -1,5 +1,7 @@
 #include "shell/Accessibility.h"
 
+#include "assets/Artwork.h"
+
 #include "shell/Label.h"
 #include "shell/Layout.h"
 #include "shell/Panel.h"
@@ -33,7 +35,7 @@ QString pictureName(const Picture& picture)
         const Label* row = rowOf(picture);
         return row ? SelectPrefix + row->shownText() : SelectPrefix.trimmed();
     }
-    return QString::fromUtf8(asset.words.data(), qsizetype(asset.words.size()));
+    return wordsOf(asset);
 }
 
 // A panel that takes touches is read as the texts on it, in the order of their indexes.
