@@ -7,8 +7,8 @@ namespace {
 
 constexpr bool Hidden = false;
 
-constexpr ControlSpec label(std::string_view name, short index, int x, int y, int width, int height,
-                            std::string_view text, int fontPixels, Align align = Align::Left)
+constexpr ControlRow label(std::string_view name, short index, int x, int y, int width, int height,
+                           std::string_view text, int fontPixels, Align align = Align::Left)
 {
     return {.name = name,
             .index = index,
@@ -22,8 +22,8 @@ constexpr ControlSpec label(std::string_view name, short index, int x, int y, in
             .align = align};
 }
 
-constexpr ControlSpec picture(std::string_view name, short index, int x, int y, Asset asset,
-                              bool visible = true)
+constexpr ControlRow picture(std::string_view name, short index, int x, int y, Asset asset,
+                             bool visible = true)
 {
     return {.name = name,
             .index = index,
@@ -36,8 +36,8 @@ constexpr ControlSpec picture(std::string_view name, short index, int x, int y, 
             .visible = visible};
 }
 
-constexpr ControlSpec rectangle(std::string_view name, short index, int x, int y, int width,
-                                int height, std::uint32_t fill, bool outlined)
+constexpr ControlRow rectangle(std::string_view name, short index, int x, int y, int width,
+                               int height, std::uint32_t fill, bool outlined)
 {
     return {.name = name,
             .index = index,
@@ -51,7 +51,7 @@ constexpr ControlSpec rectangle(std::string_view name, short index, int x, int y
 }
 
 // Only level rules are drawn; like any pen stroke the line stops short of its end point.
-constexpr ControlSpec line(std::string_view name, int x1, int y1, int x2, int /*y2*/)
+constexpr ControlRow line(std::string_view name, int x1, int y1, int x2, int /*y2*/)
 {
     return {.name = name,
             .kind = Kind::Line,
@@ -81,24 +81,24 @@ constexpr Asset BackButton{Art::Back, "Back", 85, 29};
 constexpr Asset SelectButton{Art::Select, "", 37, 38};
 constexpr Asset CardPicture{Art::Card, "", 261, 282};
 
-constexpr ControlSpec IntroControls[] = {
+constexpr ControlRow IntroControls[] = {
     label("IntroMessage", 3, 96, 240, 273, 25, "Touch the screen to continue...", Medium),
     label("IntroMessage", 2, 280, 136, 121, 49, "Bus stop!", Large),
     label("IntroMessage", 1, 120, 88, 193, 57, "Phillips && Murray", Large),
     label("IntroMessage", 0, 40, 40, 217, 33, "Welcome to the", Large),
 };
 
-constexpr ControlSpec MainMenuControls[] = {
+constexpr ControlRow MainMenuControls[] = {
     picture("WhensTheBusComing", Single, 8, 152, largeButton("When's the bus coming?")),
     picture("HowDoIGetTo", Single, 6, 8, largeButton("How do I get to...")),
 };
 
-constexpr ControlSpec SearchTypeControls[] = {
+constexpr ControlRow SearchTypeControls[] = {
     picture("IKnowStreetNames", Single, 6, 8, largeButton("I know the street names")),
     picture("IKnowLocation", Single, 6, 152, largeButton("I only know the location")),
 };
 
-constexpr ControlSpec InstructionsControls[] = {
+constexpr ControlRow InstructionsControls[] = {
     picture("InstructionsOK", Single, 312, 224, OkLarge),
     line("Line2", 8, 40, 424, 40),
     label("InstructionsText", Single, 8, 56, 417, 169,
@@ -107,7 +107,7 @@ constexpr ControlSpec InstructionsControls[] = {
           "To get to Forbes Ave && Murray Ave:", Medium),
 };
 
-constexpr ControlSpec BusScheduleControls[] = {
+constexpr ControlRow BusScheduleControls[] = {
     label("CurrentTime", Single, 8, 256, 265, 25, "The current time is 9:58 pm", Medium),
     label("BusScheduleTList", Single, 208, 72, 193, 129, "10:15", Small),
     label("BusScheduleBList", Single, 16, 72, 153, 129, "61C", Small),
@@ -121,7 +121,7 @@ constexpr ControlSpec BusScheduleControls[] = {
     label("lblBusSchedule", Single, 8, 8, 129, 25, "Bus Schedule:", Medium),
 };
 
-constexpr ControlSpec StreetSelectListControls[] = {
+constexpr ControlRow StreetSelectListControls[] = {
     picture("MoreStops", 1, 8, 248, paging(Art::PagingGreyed, "More Stops"), Hidden),
     picture("MoreStops", 0, 8, 248, paging(Art::PagingActive, "More Stops"), Hidden),
     picture("MoreAreas", 1, 8, 248, paging(Art::PagingGreyed, "More Areas")),
@@ -143,7 +143,7 @@ constexpr ControlSpec StreetSelectListControls[] = {
     picture("MoreStops", 3, 0, 0, CardPicture),
 };
 
-constexpr ControlSpec StreetSelectControls[] = {
+constexpr ControlRow StreetSelectControls[] = {
     label("StreetSelectText", Single, 32, 64, 201, 137,
           "Use the buttons on the left to type in the name of the street you want to go to.",
           Medium),
@@ -159,7 +159,7 @@ constexpr std::array<std::string_view, 28> LetterSigns = {
     "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z", "#", "clear"};
 
 constexpr auto KeyPadControls = [] {
-    std::array<ControlSpec, 2 * LetterSigns.size()> rows{};
+    std::array<ControlRow, 2 * LetterSigns.size()> rows{};
     for (short i = 0; i < short(LetterSigns.size()); ++i) {
         const int x = 40 * (i % 4), y = 40 * (i / 4);
         const Art art = i < 26 ? Art::Key : Art::GreyKey;
@@ -185,7 +185,7 @@ constexpr KeyPlace NumberKeys[] = {
 
 constexpr auto NumKeyPadControls = [] {
     constexpr short count = std::size(NumberKeys);
-    std::array<ControlSpec, 2 * count> rows{};
+    std::array<ControlRow, 2 * count> rows{};
     for (short i = 0; i < count; ++i) {
         const KeyPlace& k = NumberKeys[i];
         rows[i] = picture("Number_sel", i, k.x, k.y, key(Art::PressedKey, k.sign), Hidden);
@@ -196,7 +196,7 @@ constexpr auto NumKeyPadControls = [] {
 
 } // namespace
 
-const std::array<PanelSpec, 9> PanelLayout = {{
+const std::array<PanelRow, 9> PanelLayout = {{
     {"Intro", 0, 0, 436, 288, White, true, IntroControls},
     {"MainMenu", 0, 0, 436, 288, White, true, MainMenuControls},
     {"BusSchedule", 0, 0, 436, 296, LightGrey, true, BusScheduleControls},

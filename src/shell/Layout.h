@@ -28,7 +28,7 @@ inline constexpr std::uint32_t Black = 0x000000;
 enum class Kind : std::uint8_t { Label, Picture, Rectangle, Line };
 enum class Align : std::uint8_t { Left, Centre };
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     short index = Single;
     Kind kind = Kind::Label;
@@ -42,13 +42,13 @@ struct ControlSpec {
     bool visible = true;
 };
 
-struct PanelSpec {
+struct PanelRow {
     std::string_view name;
     int x, y; // where start-up places it in the window's client area
     int width, height;
     std::uint32_t background;
     bool visible;
-    std::span<const ControlSpec> controls; // top-most first
+    std::span<const ControlRow> controls; // top-most first
 };
 
 // The window and its panels, in the order start-up places them and ShowMode hides them.
@@ -57,7 +57,7 @@ inline constexpr int WindowHeightTwips = 4665;
 inline constexpr int TwipsPerPixel = 15;
 inline constexpr std::uint32_t WindowBackground = White;
 
-extern const std::array<PanelSpec, 9> PanelLayout;
+extern const std::array<PanelRow, 9> PanelLayout;
 
 // "Letters(3)" for an array element, "Intro" for a single control.
 std::string controlName(std::string_view name, short index);

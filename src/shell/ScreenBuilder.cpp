@@ -12,18 +12,18 @@
 namespace stopwise {
 namespace {
 
-QWidget* makeControl(QWidget* panel, const ControlSpec& spec)
+QWidget* makeControl(QWidget* panel, const ControlRow& row)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::Label: {
-        auto* label = new Label(panel, spec.index, spec.fontPixels,
-                                spec.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
-        label->setText(spec.text);
+        auto* label = new Label(panel, row.index, row.fontPixels,
+                                row.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
+        label->setText(row.text);
         return label;
     }
-    case Kind::Picture: return new Picture(panel, spec.index, spec.asset);
+    case Kind::Picture: return new Picture(panel, row.index, row.asset);
     case Kind::Rectangle:
-    case Kind::Line: return new Shape(panel, QColor::fromRgb(spec.fill), spec.outlined);
+    case Kind::Line: return new Shape(panel, QColor::fromRgb(row.fill), row.outlined);
     }
     return nullptr;
 }
@@ -32,17 +32,17 @@ QWidget* makeControl(QWidget* panel, const ControlSpec& spec)
 
 void buildScreens(QWidget* window)
 {
-    for (const PanelSpec& panelSpec : PanelLayout) {
-        auto* panel = new Panel(window, QColor::fromRgb(panelSpec.background));
-        panel->setObjectName(QString::fromUtf8(panelSpec.name.data(), panelSpec.name.size()));
-        panel->resize(panelSpec.width, panelSpec.height);
-        panel->setVisible(panelSpec.visible);
+    for (const PanelRow& panelRow : PanelLayout) {
+        auto* panel = new Panel(window, QColor::fromRgb(panelRow.background));
+        panel->setObjectName(QString::fromUtf8(panelRow.name.data(), panelRow.name.size()));
+        panel->resize(panelRow.width, panelRow.height);
+        panel->setVisible(panelRow.visible);
         // Bottom-most first, so that each control lies above the ones created before it.
-        for (const ControlSpec& spec : panelSpec.controls | std::views::reverse) {
-            QWidget* control = makeControl(panel, spec);
-            control->setObjectName(QString::fromStdString(controlName(spec.name, spec.index)));
-            control->setGeometry(spec.x, spec.y, spec.width, spec.height);
-            control->setVisible(spec.visible);
+        for (const ControlRow& row : panelRow.controls | std::views::reverse) {
+            QWidget* control = makeControl(panel, row);
+            control->setObjectName(QString::fromStdString(controlName(row.name, row.index)));
+            control->setGeometry(row.x, row.y, row.width, row.height);
+            control->setVisible(row.visible);
         }
     }
     makeAccessible(window);

@@ -130,8 +130,8 @@ void Stopwise::Form_Load()
     m_catalogue = &LoadCatalogue();
     m_state.Mode = Welcome;
     fitOuterSize();
-    for (const PanelSpec& spec : PanelLayout)
-        findControl<Panel>(this, spec.name)->move(spec.x, spec.y);
+    for (const PanelRow& row : PanelLayout)
+        findControl<Panel>(this, row.name)->move(row.x, row.y);
     m_controls.BusScheduleBList->setText(ArrivalRoutes());
     m_controls.BusScheduleTList->setText(ArrivalTimes());
     ShowMode();
