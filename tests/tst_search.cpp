@@ -1,5 +1,5 @@
 // Searching by touch: the keypads, the candidate pages, the choices and the directions,
-// all through touches at window coordinates.
+// all through touches at window coordinates. (Back is walked with the other moves.)
 #include "KioskHarness.h"
 #include "shell/Steps.h"
 
@@ -35,8 +35,6 @@ private slots:
     void noMatchPrompts_data();
     void noMatchPrompts();
     void emptyTypedTextShowsTwoQuotes();
-    void backStartsTheFirstStepAfresh_data();
-    void backStartsTheFirstStepAfresh();
     void moreOnAnEmptyListDoesNothing();
     void idlePagingPicturesDoNothing_data();
     void idlePagingPicturesDoNothing();
@@ -285,33 +283,6 @@ void TestSearch::emptyTypedTextShowsTwoQuotes()
         kiosk.text("StreetSelectText"),
         QStringLiteral("I don't know any stops in Monroeville that start with \"\". Press clear "
                        "and try another."));
-}
-
-void TestSearch::backStartsTheFirstStepAfresh_data()
-{
-    QTest::addColumn<QStringList>("path");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("from cross streets")
-        << StreetSearch +
-               QStringList{letter('f'), "SelectBtn(1)", letter('m'), "Letters(26)", "Back(1)"}
-        << 4 << "Select a street:";
-    QTest::newRow("from stops") << AreaSearch + QStringList{letter('o'), "SelectBtn(1)",
-                                                            "Letters(26)", "Numbers(3)", "Back(0)"}
-                                << 6 << "Select an area or township:";
-}
-
-void TestSearch::backStartsTheFirstStepAfresh()
-{
-    QFETCH(QStringList, path);
-    QFETCH(int, mode);
-    QFETCH(QString, title);
-    Kiosk kiosk;
-    kiosk.touchAll(path);
-    QCOMPARE(kiosk.state().Mode, mode);
-    QCOMPARE(kiosk.state().KeyPadInput, std::string());
-    QCOMPARE(kiosk.visiblePanels(), (QStringList{"StreetSelect", "KeyPad"}));
-    QCOMPARE(kiosk.text("StreetSelectTitle"), title);
 }
 
 // A More touch with no candidates has no page to turn to and changes nothing. No touch

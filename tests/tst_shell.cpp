@@ -101,9 +101,10 @@ void TestShell::moves_data()
         << streets + QStringList{"Letters(5)", "SelectBtn(1)"} << 5 << prompt;
     QTest::newRow("back from cross streets on the prompt")
         << streets + QStringList{"Letters(5)", "SelectBtn(1)", "Back(0)"} << 4 << prompt;
-    QTest::newRow("back from cross streets on the list")
-        << streets + QStringList{"Letters(5)", "SelectBtn(1)", "Letters(12)", "Back(1)"} << 4
-        << prompt;
+    QTest::newRow("back from cross streets on the number pad")
+        << streets +
+               QStringList{"Letters(5)", "SelectBtn(1)", "Letters(12)", "Letters(26)", "Back(1)"}
+        << 4 << prompt;
     QTest::newRow("a cross street chosen: directions")
         << streets + QStringList{"Letters(5)", "SelectBtn(1)", "Letters(12)", "SelectBtn(0)"} << 8
         << QStringList{"Instructions"};
@@ -113,8 +114,10 @@ void TestShell::moves_data()
         << 1 << QStringList{"MainMenu"};
     QTest::newRow("an area chosen: its stops")
         << areas + QStringList{"Letters(14)", "SelectBtn(1)"} << 7 << list;
-    QTest::newRow("back from stops")
-        << areas + QStringList{"Letters(14)", "SelectBtn(1)", "Back(1)"} << 6 << prompt;
+    QTest::newRow("back from stops on the number pad")
+        << areas +
+               QStringList{"Letters(14)", "SelectBtn(1)", "Letters(26)", "Numbers(3)", "Back(0)"}
+        << 6 << prompt;
     QTest::newRow("a stop chosen: directions")
         << areas + QStringList{"Letters(14)", "SelectBtn(1)", "SelectBtn(0)"} << 9
         << QStringList{"Instructions"};
