@@ -1,7 +1,9 @@
 // The place data itself. Names are kept exactly as they are shown and matched on screen,
-// trailing dots and apostrophes included. The two yes/no tables are written as lists, one
-// line per chosen street or per area, and turned into the bool matrices at compile time, so
-// the whole catalogue is a single constant and nothing is filled at run time.
+// trailing dots and apostrophes included. The two yes/no tables are written as lists of
+// names, one line per chosen street or per area, and turned into the bool matrices at
+// compile time, so the whole catalogue is a single constant and nothing is filled at run
+// time. A place added in alphabetical order needs no renumbering, and a misspelt or
+// renamed name in the relation lists stops the build.
 #include "catalogue/DefineData.h"
 
 #include <cstddef>
@@ -159,136 +161,191 @@ constexpr std::array<std::string_view, StopCount> StopNames{
     "Squirrel Hill Theater", // 32
 };
 
-// A short, fixed-capacity list of indices that can be written as a braced list in a
+// A short, fixed-capacity list of names that can be written as a braced list in a
 // constant. Sixteen is what the longest list below (the cross streets of Murray Ave) needs;
 // a longer list stops the build, since writing past the end is not a constant expression.
-class IndexList {
+class NameList {
 public:
-    constexpr IndexList() = default;
-    constexpr IndexList(std::initializer_list<int> indices)
+    constexpr NameList() = default;
+    constexpr NameList(std::initializer_list<std::string_view> names)
     {
-        for (int index : indices) {
-            Items[Size++] = index;
+        for (std::string_view name : names) {
+            Items[Size++] = name;
         }
     }
-    constexpr const int* begin() const { return Items.data(); }
-    constexpr const int* end() const { return Items.data() + Size; }
+    constexpr const std::string_view* begin() const { return Items.data(); }
+    constexpr const std::string_view* end() const { return Items.data() + Size; }
 
 private:
-    std::array<int, 16> Items{};
+    std::array<std::string_view, 16> Items{};
     std::size_t Size = 0;
 };
 
-// One line of a yes/no table: the key (a chosen street, or an area) and the indices that
-// are marked yes for it (offered streets, or stops).
+// One line of a yes/no table: the key (a chosen street, or an area) and the names that are
+// marked yes for it (offered streets, or stops), each by its name as listed above.
 struct Relation {
-    int Key;
-    IndexList Members;
+    std::string_view Key;
+    NameList Members;
 };
 
 // Per chosen street, the streets offered as its cross streets. The relation is one-way:
 // Forbes Ave is offered for 11th Street but not the reverse. Atwood Street and Craft Ave
 // are offered for themselves; N Highland Ave, Tito Way and Whitfield St are offered nothing.
 constexpr Relation CrossStreetRows[] = {
-    {0 /* 11th Street */, {2, 12, 20, 28, 42, 48, 56}},
-    {1 /* 2nd Street */, {8, 17, 21, 32, 38, 55}},
-    {2 /* 62nd Street */, {12, 26, 57, 58}},
-    {3 /* 8th Ave */, {20, 22, 31, 37, 42, 51}},
-    {4 /* 8th Ave East */, {3, 14, 15, 25, 28, 42}},
-    {5 /* Adelaide Street */, {9, 11, 20, 53}},
-    {6 /* Amity Street */, {5, 20, 24, 41}},
-    {7 /* Ann Street */, {0, 22, 28, 53}},
-    {8 /* Atwood Street */, {8, 11, 14, 17, 19, 33, 48}},
-    {9 /* Blvd of the Allies */, {6, 20, 24, 35}},
-    {10 /* Bowden Street */, {38, 42, 52}},
-    {11 /* Brilliant Ave */, {36, 43}},
-    {12 /* Butler Rd */, {0, 2, 8, 9, 22, 30, 34}},
-    {13 /* Center Ave */, {18, 28, 49}},
-    {14 /* Craft Ave */, {14, 29, 43}},
-    {15 /* Craig Street */, {4, 19, 20, 60}},
-    {16 /* DeSoto Street */, {42}},
-    {17 /* Elmore Square */, {49, 53, 55}},
-    {18 /* Ewing Street */, {8, 13, 34, 57}},
-    {19 /* Fifth Ave. */, {15, 20, 26, 28, 31, 40, 41, 48}},
-    {20 /* Forbes Ave */, {9, 15, 21, 26, 30, 34, 36, 42, 44, 48, 49, 52, 53, 59}},
-    {21 /* Frankstown Rd */, {5, 20, 24, 26, 59}},
-    {22 /* Freeport Rd */, {0, 31}},
-    {23 /* Georgetown Pl. */, {12, 30, 36, 42, 46}},
-    {24 /* Grafton St */, {1}},
-    {25 /* Graham Blvd */, {17, 20, 27, 47}},
-    {26 /* Grant Ave */, {38}},
-    {27 /* Hazelwood Ave */, {4, 8, 12, 36, 42, 53}},
-    {28 /* Highland Ave */, {21, 26, 53}},
-    {29 /* Hollywood Dr */, {0, 4, 5, 7, 34, 35, 41, 47}},
-    {30 /* Hutchinson Ave */, {17, 20, 45, 56}},
-    {31 /* Jane Street Loop */, {14, 19, 34, 54}},
-    {32 /* Kirkpatrick St */, {4, 37, 40, 49}},
-    {33 /* Laketon Road */, {10, 30, 41}},
-    {34 /* Lewis Ave */, {16, 39, 42}},
-    {35 /* Liberty Ave */, {20, 26, 45}},
-    {36 /* Lincoln Ave */, {27, 49}},
-    {37 /* Marion Street */, {1, 31, 49, 54, 60}},
-    {38 /* Meyran Ave */, {11, 28}},
-    {39 /* Milwaukee St */, {0, 10, 19, 20, 28, 36, 41, 53}},
-    {40 /* Monongahela Ave */, {4, 6, 23, 58}},
-    {41 /* Montier Street */, {14, 33, 57}},
-    {42 /* Murray Ave */, {0, 2, 5, 10, 13, 17, 20, 22, 29, 33, 41, 43, 47, 51, 55, 58}},
-    {43 /* N Highland Ave */, {}},
-    {44 /* Negley Ave */, {42, 50, 52}},
-    {45 /* Oak Hill Drv */, {5, 13, 33, 40}},
-    {46 /* O'Hara Street */, {27, 37, 47, 60}},
-    {47 /* Penn Ave */, {16, 20, 23, 46, 54}},
-    {48 /* Pittsburgh St */, {30, 42, 57}},
-    {49 /* Robinson St */, {43}},
-    {50 /* Sheridan Ave */, {20, 51}},
-    {51 /* Sixth Ave */, {14, 57}},
-    {52 /* St. Clair St */, {7, 10, 34, 40, 42, 49, 60}},
-    {53 /* Stanwix Street */, {20, 28, 46}},
-    {54 /* Terrace Street */, {13, 22, 31}},
-    {55 /* Thomas Blvd */, {2, 14, 36, 43, 53, 54, 58}},
-    {56 /* Tioga St */, {11, 13, 20, 25, 43}},
-    {57 /* Tito Way */, {}},
-    {58 /* Washington Ave. */, {1, 4, 20, 21, 35, 40, 59}},
-    {59 /* West Carson St */, {27, 42, 43, 53}},
-    {60 /* Whitfield St */, {}},
+    {"11th Street",
+     {"62nd Street", "Butler Rd", "Forbes Ave", "Highland Ave", "Murray Ave", "Pittsburgh St",
+      "Tioga St"}},
+    {"2nd Street",
+     {"Atwood Street", "Elmore Square", "Frankstown Rd", "Kirkpatrick St", "Meyran Ave",
+      "Thomas Blvd"}},
+    {"62nd Street", {"Butler Rd", "Grant Ave", "Tito Way", "Washington Ave."}},
+    {"8th Ave",
+     {"Forbes Ave", "Freeport Rd", "Jane Street Loop", "Marion Street", "Murray Ave", "Sixth Ave"}},
+    {"8th Ave East",
+     {"8th Ave", "Craft Ave", "Craig Street", "Graham Blvd", "Highland Ave", "Murray Ave"}},
+    {"Adelaide Street", {"Blvd of the Allies", "Brilliant Ave", "Forbes Ave", "Stanwix Street"}},
+    {"Amity Street", {"Adelaide Street", "Forbes Ave", "Grafton St", "Montier Street"}},
+    {"Ann Street", {"11th Street", "Freeport Rd", "Highland Ave", "Stanwix Street"}},
+    {"Atwood Street",
+     {"Atwood Street", "Brilliant Ave", "Craft Ave", "Elmore Square", "Fifth Ave.", "Laketon Road",
+      "Pittsburgh St"}},
+    {"Blvd of the Allies", {"Amity Street", "Forbes Ave", "Grafton St", "Liberty Ave"}},
+    {"Bowden Street", {"Meyran Ave", "Murray Ave", "St. Clair St"}},
+    {"Brilliant Ave", {"Lincoln Ave", "N Highland Ave"}},
+    {"Butler Rd",
+     {"11th Street", "62nd Street", "Atwood Street", "Blvd of the Allies", "Freeport Rd",
+      "Hutchinson Ave", "Lewis Ave"}},
+    {"Center Ave", {"Ewing Street", "Highland Ave", "Robinson St"}},
+    {"Craft Ave", {"Craft Ave", "Hollywood Dr", "N Highland Ave"}},
+    {"Craig Street", {"8th Ave East", "Fifth Ave.", "Forbes Ave", "Whitfield St"}},
+    {"DeSoto Street", {"Murray Ave"}},
+    {"Elmore Square", {"Robinson St", "Stanwix Street", "Thomas Blvd"}},
+    {"Ewing Street", {"Atwood Street", "Center Ave", "Lewis Ave", "Tito Way"}},
+    {"Fifth Ave.",
+     {"Craig Street", "Forbes Ave", "Grant Ave", "Highland Ave", "Jane Street Loop",
+      "Monongahela Ave", "Montier Street", "Pittsburgh St"}},
+    {"Forbes Ave",
+     {"Blvd of the Allies", "Craig Street", "Frankstown Rd", "Grant Ave", "Hutchinson Ave",
+      "Lewis Ave", "Lincoln Ave", "Murray Ave", "Negley Ave", "Pittsburgh St", "Robinson St",
+      "St. Clair St", "Stanwix Street", "West Carson St"}},
+    {"Frankstown Rd",
+     {"Adelaide Street", "Forbes Ave", "Grafton St", "Grant Ave", "West Carson St"}},
+    {"Freeport Rd", {"11th Street", "Jane Street Loop"}},
+    {"Georgetown Pl.",
+     {"Butler Rd", "Hutchinson Ave", "Lincoln Ave", "Murray Ave", "O'Hara Street"}},
+    {"Grafton St", {"2nd Street"}},
+    {"Graham Blvd", {"Elmore Square", "Forbes Ave", "Hazelwood Ave", "Penn Ave"}},
+    {"Grant Ave", {"Meyran Ave"}},
+    {"Hazelwood Ave",
+     {"8th Ave East", "Atwood Street", "Butler Rd", "Lincoln Ave", "Murray Ave", "Stanwix Street"}},
+    {"Highland Ave", {"Frankstown Rd", "Grant Ave", "Stanwix Street"}},
+    {"Hollywood Dr",
+     {"11th Street", "8th Ave East", "Adelaide Street", "Ann Street", "Lewis Ave", "Liberty Ave",
+      "Montier Street", "Penn Ave"}},
+    {"Hutchinson Ave", {"Elmore Square", "Forbes Ave", "Oak Hill Drv", "Tioga St"}},
+    {"Jane Street Loop", {"Craft Ave", "Fifth Ave.", "Lewis Ave", "Terrace Street"}},
+    {"Kirkpatrick St", {"8th Ave East", "Marion Street", "Monongahela Ave", "Robinson St"}},
+    {"Laketon Road", {"Bowden Street", "Hutchinson Ave", "Montier Street"}},
+    {"Lewis Ave", {"DeSoto Street", "Milwaukee St", "Murray Ave"}},
+    {"Liberty Ave", {"Forbes Ave", "Grant Ave", "Oak Hill Drv"}},
+    {"Lincoln Ave", {"Hazelwood Ave", "Robinson St"}},
+    {"Marion Street",
+     {"2nd Street", "Jane Street Loop", "Robinson St", "Terrace Street", "Whitfield St"}},
+    {"Meyran Ave", {"Brilliant Ave", "Highland Ave"}},
+    {"Milwaukee St",
+     {"11th Street", "Bowden Street", "Fifth Ave.", "Forbes Ave", "Highland Ave", "Lincoln Ave",
+      "Montier Street", "Stanwix Street"}},
+    {"Monongahela Ave", {"8th Ave East", "Amity Street", "Georgetown Pl.", "Washington Ave."}},
+    {"Montier Street", {"Craft Ave", "Laketon Road", "Tito Way"}},
+    {"Murray Ave",
+     {"11th Street", "62nd Street", "Adelaide Street", "Bowden Street", "Center Ave",
+      "Elmore Square", "Forbes Ave", "Freeport Rd", "Hollywood Dr", "Laketon Road",
+      "Montier Street", "N Highland Ave", "Penn Ave", "Sixth Ave", "Thomas Blvd",
+      "Washington Ave."}},
+    {"N Highland Ave", {}},
+    {"Negley Ave", {"Murray Ave", "Sheridan Ave", "St. Clair St"}},
+    {"Oak Hill Drv", {"Adelaide Street", "Center Ave", "Laketon Road", "Monongahela Ave"}},
+    {"O'Hara Street", {"Hazelwood Ave", "Marion Street", "Penn Ave", "Whitfield St"}},
+    {"Penn Ave",
+     {"DeSoto Street", "Forbes Ave", "Georgetown Pl.", "O'Hara Street", "Terrace Street"}},
+    {"Pittsburgh St", {"Hutchinson Ave", "Murray Ave", "Tito Way"}},
+    {"Robinson St", {"N Highland Ave"}},
+    {"Sheridan Ave", {"Forbes Ave", "Sixth Ave"}},
+    {"Sixth Ave", {"Craft Ave", "Tito Way"}},
+    {"St. Clair St",
+     {"Ann Street", "Bowden Street", "Lewis Ave", "Monongahela Ave", "Murray Ave", "Robinson St",
+      "Whitfield St"}},
+    {"Stanwix Street", {"Forbes Ave", "Highland Ave", "O'Hara Street"}},
+    {"Terrace Street", {"Center Ave", "Freeport Rd", "Jane Street Loop"}},
+    {"Thomas Blvd",
+     {"62nd Street", "Craft Ave", "Lincoln Ave", "N Highland Ave", "Stanwix Street",
+      "Terrace Street", "Washington Ave."}},
+    {"Tioga St", {"Brilliant Ave", "Center Ave", "Forbes Ave", "Graham Blvd", "N Highland Ave"}},
+    {"Tito Way", {}},
+    {"Washington Ave.",
+     {"2nd Street", "8th Ave East", "Forbes Ave", "Frankstown Rd", "Liberty Ave", "Monongahela Ave",
+      "West Carson St"}},
+    {"West Carson St", {"Hazelwood Ave", "Murray Ave", "N Highland Ave", "Stanwix Street"}},
+    {"Whitfield St", {}},
 };
 
 // Per area, the stops that lie in it; areas left out have no stop. A stop may be in several
 // areas (Giant Eagle is in Homestead, Squirrel Hill and Waterfront) or in none (Monroeville
 // Mall, Expo Mart).
 constexpr Relation AreaStopRows[] = {
-    {0 /* Aspenwall */, {3, 4}},
-    {3 /* Braddock */, {23}},
-    {5 /* Downtown Pbg */, {18}},
-    {7 /* East Liberty */, {20, 21}},
-    {9 /* Edgewood */, {22}},
-    {15 /* Hill District */, {12, 13}},
-    {16 /* Homestead */, {0, 1, 2}},
-    {17 /* Homewood */, {28}},
-    {18 /* Ingram */, {19}},
-    {24 /* NorthSide */, {14, 15, 16, 17}},
-    {26 /* Oakland */, {5, 6, 7, 8, 9, 10}},
-    {27 /* Penn Hills */, {25}},
-    {34 /* Shadyside */, {29}},
-    {36 /* Squirrel Hill */, {2, 11, 30, 31, 32}},
-    {38 /* Waterfront */, {0, 1, 2}},
-    {41 /* Wilkinsburg */, {24}},
+    {"Aspenwall", {"Veterans Hospital", "UPMC St. Margaret"}},
+    {"Braddock", {"Edgar Thompson Works"}},
+    {"Downtown Pbg", {"Hilton Hotel"}},
+    {"East Liberty", {"Shopping District", "Penn Mall Station"}},
+    {"Edgewood", {"Edgewood Town Center"}},
+    {"Hill District", {"Mercy Hospital", "Duquesne University"}},
+    {"Homestead", {"Loews Home Cntr.", "Loews Theater", "Giant Eagle"}},
+    {"Homewood", {"Homewood Station"}},
+    {"Ingram", {"Ingram Station"}},
+    {"NorthSide", {"Steelers Stadium", "PNC Park", "Carnegie Science Cntr", "Allegheny Center"}},
+    {"Oakland",
+     {"Cathedral of Learning", "Pitt. Union Station", "Children's Hospital", "Carlow College",
+      "CMU", "Hillman Library"}},
+    {"Penn Hills", {"Penn Hills Center"}},
+    {"Shadyside", {"Negley Station"}},
+    {"Squirrel Hill",
+     {"Giant Eagle", "Frick Park", "Manor Theater", "Jewish Community Cntr",
+      "Squirrel Hill Theater"}},
+    {"Waterfront", {"Loews Home Cntr.", "Loews Theater", "Giant Eagle"}},
+    {"Wilkinsburg", {"Wilkinsburg Station"}},
 };
 
-// Keys strictly ascending and inside [0, keyCount), each line's members strictly ascending
-// and inside [0, memberCount): a slip of the pen in the lists above stops the build.
-template <std::size_t Rows>
-constexpr bool WellFormed(const Relation (&rows)[Rows], int keyCount, int memberCount)
+// The slot of a name in its table. A name the table does not hold is not a constant
+// expression, so a misspelt place in the lists above stops the build here.
+template <std::size_t N>
+constexpr int SlotOf(const std::array<std::string_view, N>& names, std::string_view name)
+{
+    for (std::size_t slot = 0; slot < N; ++slot) {
+        if (names[slot] == name) {
+            return static_cast<int>(slot);
+        }
+    }
+    throw "a name that is not in the catalogue";
+}
+
+// Keys in catalogue order and each line's members in catalogue order, without repeats: the
+// lists read like the tables they fill, and a slip of the pen stops the build.
+template <std::size_t Rows, std::size_t Keys, std::size_t Members>
+constexpr bool InCatalogueOrder(const Relation (&rows)[Rows],
+                                const std::array<std::string_view, Keys>& keys,
+                                const std::array<std::string_view, Members>& members)
 {
     int lastKey = -1;
     for (const Relation& row : rows) {
-        if (row.Key <= lastKey || row.Key >= keyCount) {
+        const int key = SlotOf(keys, row.Key);
+        if (key <= lastKey) {
             return false;
         }
-        lastKey = row.Key;
+        lastKey = key;
         int lastMember = -1;
-        for (int member : row.Members) {
-            if (member <= lastMember || member >= memberCount) {
+        for (std::string_view name : row.Members) {
+            const int member = SlotOf(members, name);
+            if (member <= lastMember) {
                 return false;
             }
             lastMember = member;
@@ -298,20 +355,22 @@ constexpr bool WellFormed(const Relation (&rows)[Rows], int keyCount, int member
 }
 
 static_assert(std::size(CrossStreetRows) == StreetCount, "one line for every chosen street");
-static_assert(WellFormed(CrossStreetRows, StreetCount, StreetCount));
-static_assert(WellFormed(AreaStopRows, AreaCount, StopCount));
+static_assert(InCatalogueOrder(CrossStreetRows, StreetNames, StreetNames));
+static_assert(InCatalogueOrder(AreaStopRows, AreaNames, StopNames));
 
 constexpr Catalogue BuildCatalogue()
 {
     Catalogue catalogue{StreetNames, AreaNames, StopNames, {}, {}};
     for (const Relation& row : CrossStreetRows) {
-        for (int offered : row.Members) {
-            catalogue.CrossStreets[offered][row.Key] = true;
+        const int chosen = SlotOf(StreetNames, row.Key);
+        for (std::string_view offered : row.Members) {
+            catalogue.CrossStreets[SlotOf(StreetNames, offered)][chosen] = true;
         }
     }
     for (const Relation& row : AreaStopRows) {
-        for (int stop : row.Members) {
-            catalogue.AreaStops[stop][row.Key] = true;
+        const int area = SlotOf(AreaNames, row.Key);
+        for (std::string_view stop : row.Members) {
+            catalogue.AreaStops[SlotOf(StopNames, stop)][area] = true;
         }
     }
     return catalogue;
