@@ -4,7 +4,7 @@
 // buttons are unavailable; the cards behind the lists are graphics; a button's press action
 // does what a touch does.
 #include "KioskHarness.h"
-#include "shell/Picture.h"
+#include "toolkit/Picture.h"
 
 #include <QAccessible>
 #include <QMap>
@@ -300,7 +300,7 @@ void TestAccessibility::pressActionTouches()
     interfaceOf(kiosk, button)
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(kiosk.state().Mode, mode);
+    QCOMPARE(int(kiosk.state().Mode), mode);
     QCOMPARE(QString::fromStdString(kiosk.state().KeyPadInput), typed);
     QVERIFY(!kiosk.control("Letter_sel(12)")->isVisible()); // a tap lifts the finger too
 }

@@ -5,7 +5,7 @@
 // pressed picture until the finger lifts.
 #include "KioskHarness.h"
 #include "assets/Artwork.h"
-#include "shell/Picture.h"
+#include "toolkit/Picture.h"
 
 #include <QHash>
 #include <QImage>

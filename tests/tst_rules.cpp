@@ -3,10 +3,10 @@
 // before typing and the directions. (The no-match prompts are checked by touch.)
 #include "answers/AnswerTexts.h"
 #include "catalogue/DefineData.h"
+#include "common/Steps.h"
 #include "search/CandidateSearch.h"
 #include "search/Paging.h"
 #include "search/SearchTexts.h"
-#include "shell/Steps.h"
 
 #include <QTest>
 #include <set>
@@ -196,7 +196,7 @@ void TestRules::candidates()
     QFETCH(QString, chosen);
     QFETCH(QStringList, names);
     const std::string typedText = typed.toStdString(), chosenName = chosen.toStdString();
-    const auto found = Candidates(LoadCatalogue(), {.mode = mode,
+    const auto found = Candidates(LoadCatalogue(), {.search = Search(mode - 4),
                                                     .typed = typedText,
                                                     .selectedStreet = chosenName,
                                                     .selectedArea = chosenName});
@@ -220,7 +220,7 @@ void TestRules::everyCrossStreetCanBeTyped()
     for (char first : std::string_view("abcdefghijklmnopqrstuvwxyz0123456789")) {
         const std::string typed(1, first);
         for (std::string_view name :
-             Candidates(catalogue, {.mode = ChooseCrossStreet,
+             Candidates(catalogue, {.search = Search::CrossStreet,
                                    .typed = typed,
                                    .selectedStreet = catalogue.Streets[street]}))
             offered.insert(name);
@@ -247,9 +247,9 @@ void TestRules::everyStopOfAnAreaIsListed()
     for (int t = 0; t < StopCount; ++t)
         if (catalogue.AreaStops[t][area])
             expected.push_back(catalogue.Stops[t]);
-    QCOMPARE(
-        toList(Candidates(catalogue, {.mode = ChooseStop, .selectedArea = catalogue.Areas[area]})),
-        toList(expected));
+    QCOMPARE(toList(Candidates(catalogue,
+                               {.search = Search::Stop, .selectedArea = catalogue.Areas[area]})),
+             toList(expected));
 }
 
 void TestRules::paging_data()
@@ -286,7 +286,8 @@ void TestRules::paging()
     }
     QCOMPARE(rows, rowsPerPage);
     QCOMPARE(page, 0);
-    QCOMPARE(RowsOnPage(pages, names), 0); // past the end nothing shows
+    QCOMPARE(NextPage(0, names), pages > 1 ? 1 : 0); // an empty list has no page to turn to
+    QCOMPARE(RowsOnPage(pages, names), 0);           // past the end nothing shows
 }
 
 void TestRules::typingPrompts_data()
@@ -309,7 +310,7 @@ void TestRules::typingPrompts()
     QFETCH(int, mode);
     QFETCH(QString, title);
     QFETCH(QString, text);
-    const Prompt prompt = TypingPrompt(mode, "Forbes Ave");
+    const Prompt prompt = TypingPrompt(Search(mode - 4), "Forbes Ave").value();
     QCOMPARE(q(prompt.title), title);
     QCOMPARE(q(prompt.text), text);
 }
@@ -333,10 +334,8 @@ void TestRules::directions()
     QFETCH(int, mode);
     QFETCH(QString, title);
     QFETCH(QString, text);
-    const Directions directions = TripDirections(mode, {.street = "Forbes Ave",
-                                                        .crossStreet = "Murray Ave",
-                                                        .area = "Squirrel Hill",
-                                                        .stop = "Frick Park"});
+    const Directions directions = mode == 8 ? DirectionsToCorner("Forbes Ave", "Murray Ave")
+                                            : DirectionsToStop("Frick Park", "Squirrel Hill");
     QCOMPARE(q(directions.title), title);
     QCOMPARE(q(directions.text), text);
 }

@@ -1,7 +1,7 @@
 // Searching by touch: the keypads, the candidate pages, the choices and the directions,
 // all through touches at window coordinates. (Back is walked with the other moves.)
 #include "KioskHarness.h"
-#include "shell/Steps.h"
+#include "common/Steps.h"
 
 using namespace stopwise;
 using stopwise::testing::Kiosk;
@@ -35,7 +35,6 @@ private slots:
     void noMatchPrompts_data();
     void noMatchPrompts();
     void emptyTypedTextShowsTwoQuotes();
-    void moreOnAnEmptyListDoesNothing();
     void idlePagingPicturesDoNothing_data();
     void idlePagingPicturesDoNothing();
 };
@@ -54,7 +53,7 @@ void TestSearch::wholeStreetTrip()
     QVERIFY(!kiosk.control("MoreStreets(0)")->isVisible());
     QVERIFY(kiosk.choose("Forbes Ave"));
 
-    QCOMPARE(kiosk.state().Mode, int(ChooseCrossStreet));
+    QCOMPARE(int(kiosk.state().Mode), int(Step::CrossStreet));
     QCOMPARE(kiosk.text("StreetSelectText"),
              QStringLiteral("What cross street of Forbes Ave do you want to go to?"));
     kiosk.type("m");
@@ -84,7 +83,7 @@ void TestSearch::wholeLocationTrip()
     QCOMPARE(kiosk.rows(), (QStringList{"Oak Hill", "Oakland"}));
     QVERIFY(kiosk.choose("Oakland"));
 
-    QCOMPARE(kiosk.state().Mode, int(ChooseStop));
+    QCOMPARE(int(kiosk.state().Mode), int(Step::Stop));
     QCOMPARE(kiosk.visiblePanels(), (QStringList{"StreetSelectList", "KeyPad"}));
     QCOMPARE(kiosk.text("SearchWord"), QString());
     QCOMPARE(kiosk.text("StreetSelectListTitle"), QStringLiteral("Select a stop:"));
@@ -225,7 +224,7 @@ void TestSearch::choiceOnSecondPage()
     Kiosk kiosk;
     kiosk.touchAll(StreetSearch + QStringList{letter('m'), "MoreStreets(0)", "SelectBtn(1)"});
     QCOMPARE(kiosk.state().SelectedStreet, std::string("Murray Ave")); // position 5 of the list
-    QCOMPARE(kiosk.state().Mode, int(ChooseCrossStreet));
+    QCOMPARE(int(kiosk.state().Mode), int(Step::CrossStreet));
 }
 
 void TestSearch::choiceIsACopy()
@@ -283,22 +282,6 @@ void TestSearch::emptyTypedTextShowsTwoQuotes()
         kiosk.text("StreetSelectText"),
         QStringLiteral("I don't know any stops in Monroeville that start with \"\". Press clear "
                        "and try another."));
-}
-
-// A More touch with no candidates has no page to turn to and changes nothing. No touch
-// reaches it (the live More picture needs five names), so the handler is called directly.
-void TestSearch::moreOnAnEmptyListDoesNothing()
-{
-    Kiosk kiosk;
-    kiosk.touchAll(StreetSearch + QStringList{letter('m'), "MoreStreets(0)", letter('x')});
-    QVERIFY(kiosk.state().Matches.empty());
-    const QString prompt = kiosk.text("StreetSelectText");
-    kiosk.window.MoreStreets_Click(0);
-    kiosk.window.MoreAreas_Click(0);
-    kiosk.window.MoreStops_Click(0);
-    QCOMPARE(kiosk.state().DataPageNumber, 0);
-    QCOMPARE(kiosk.visiblePanels(), (QStringList{"StreetSelect", "KeyPad"}));
-    QCOMPARE(kiosk.text("StreetSelectText"), prompt);
 }
 
 void TestSearch::idlePagingPicturesDoNothing_data()

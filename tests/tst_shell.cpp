@@ -1,7 +1,7 @@
 // The kiosk shell: start-up, the moves between steps by touch, Back, the touches that do
 // nothing, the arrivals screen and how labels draw their ampersands.
 #include "KioskHarness.h"
-#include "shell/Steps.h"
+#include "common/Steps.h"
 
 #include <QPainter>
 
@@ -27,7 +27,7 @@ private slots:
 void TestShell::startsOnTheWelcomeScreen()
 {
     Kiosk kiosk;
-    QCOMPARE(kiosk.state().Mode, int(Welcome));
+    QCOMPARE(int(kiosk.state().Mode), int(Step::Welcome));
     QCOMPARE(kiosk.visiblePanels(), QStringList{"Intro"});
     QCOMPARE(kiosk.window.frameGeometry().size(), QSize(436, 311));
     QCOMPARE(kiosk.window.windowTitle(), QStringLiteral("Stopwise"));
@@ -63,7 +63,7 @@ void TestShell::welcomeTouchContinues()
     QFETCH(QPoint, at);
     Kiosk kiosk;
     kiosk.touch(at);
-    QCOMPARE(kiosk.state().Mode, int(MainMenuStep));
+    QCOMPARE(int(kiosk.state().Mode), int(Step::MainMenu));
     QCOMPARE(kiosk.visiblePanels(), QStringList{"MainMenu"});
 }
 
@@ -133,9 +133,9 @@ void TestShell::moves()
     QFETCH(QStringList, panels);
     Kiosk kiosk;
     kiosk.touchAll(touches);
-    QCOMPARE(kiosk.state().Mode, mode);
+    QCOMPARE(int(kiosk.state().Mode), mode);
     QCOMPARE(kiosk.visiblePanels(), panels);
-    if (isSearchStep(mode))
+    if (searchOf(Step(mode)))
         QCOMPARE(kiosk.state().KeyPadInput, std::string());
 }
 
@@ -153,7 +153,7 @@ void TestShell::backArithmetic()
 {
     QFETCH(int, from);
     QFETCH(int, to);
-    QCOMPARE(stepAfterBack(from), to);
+    QCOMPARE(int(stepAfterBack(Step(from))), to);
 }
 
 // Touches on texts, bare panels, shapes and cards leave everything as it was.
@@ -204,7 +204,7 @@ void TestShell::touchesWithoutAction()
 
     kiosk.touch(target.isEmpty() ? at : kiosk.centre(target));
 
-    QCOMPARE(kiosk.state().Mode, before.Mode);
+    QCOMPARE(int(kiosk.state().Mode), int(before.Mode));
     QCOMPARE(kiosk.state().KeyPadInput, before.KeyPadInput);
     QCOMPARE(kiosk.state().DataPageNumber, before.DataPageNumber);
     QCOMPARE(kiosk.state().SelectedStreet, before.SelectedStreet);

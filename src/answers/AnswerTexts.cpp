@@ -1,7 +1,6 @@
 #include "answers/AnswerTexts.h"
 
-#include "shell/Joined.h"
-#include "shell/Steps.h"
+#include "common/Joined.h"
 
 #include <array>
 
@@ -43,15 +42,18 @@ std::string ArrivalTimes()
     return column(&Arrival::time);
 }
 
-Directions TripDirections(int mode, const Trip& trip)
+Directions DirectionsToCorner(std::string_view street, std::string_view crossStreet)
 {
-    if (mode == StreetDirections)
-        return {joined("To get to ", trip.street, " && ", trip.crossStreet, ":"),
-                joined("1. Take the 28X on this side of the street to Forbes Ave && Morewood Ave.",
-                       LineBreak, "2. Walk Across the street.", LineBreak, "3. Take the 61C to ",
-                       trip.street, " && ", trip.crossStreet)};
-    return {joined("To get to the ", trip.stop, " in ", trip.area, ":"),
-            joined("1. Take the 61C on this side of the street to ", trip.stop, LineBreak)};
+    return {joined("To get to ", street, " && ", crossStreet, ":"),
+            joined("1. Take the 28X on this side of the street to Forbes Ave && Morewood Ave.",
+                   LineBreak, "2. Walk Across the street.", LineBreak, "3. Take the 61C to ",
+                   street, " && ", crossStreet)};
+}
+
+Directions DirectionsToStop(std::string_view stop, std::string_view area)
+{
+    return {joined("To get to the ", stop, " in ", area, ":"),
+            joined("1. Take the 61C on this side of the street to ", stop, LineBreak)};
 }
 
 } // namespace stopwise

@@ -8,8 +8,6 @@
 
 namespace stopwise {
 
-inline constexpr std::string_view LineBreak = "\r\n";
-
 // The route column and the time column of the arrivals table, one arrival per line.
 std::string ArrivalRoutes();
 std::string ArrivalTimes();
@@ -19,12 +17,9 @@ struct Directions {
     std::string text;
 };
 
-struct Trip {
-    std::string_view street = {}, crossStreet = {}; // a trip to a street corner
-    std::string_view area = {}, stop = {};          // a trip to a stop
-};
-
-// The corner's directions in the street-directions step, the stop's in any other.
-Directions TripDirections(int mode, const Trip& trip);
+// To the corner of a street and one of its cross streets.
+Directions DirectionsToCorner(std::string_view street, std::string_view crossStreet);
+// To a stop in an area or township.
+Directions DirectionsToStop(std::string_view stop, std::string_view area);
 
 } // namespace stopwise

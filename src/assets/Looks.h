@@ -1,31 +1,16 @@
-// The look of each picture family as data: its form, its colours, the face and size of its
-// words and the depth of its shadow. The drawing routines take all of these from here, so a
-// change of colour or size is a change to this table.
+// The kiosk's pictures as data: for each family its size, its form, its colours, the face
+// and size of its words and the depth of its shadow. The layout takes the sizes and the
+// drawing routines the rest from this one table, so a change of look is a change here.
 #pragma once
 
 #include "assets/Asset.h"
+#include "assets/Palette.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
 namespace stopwise {
-
-// Colours as 0xRRGGBB.
-namespace colour {
-inline constexpr std::uint32_t White = 0xFFFFFF;
-inline constexpr std::uint32_t NearBlack = 0x231F20;
-inline constexpr std::uint32_t DarkGrey = 0x414042;   // the signs on the keys
-inline constexpr std::uint32_t ShadowGrey = 0x58595B; // the drop shadow of boxes
-inline constexpr std::uint32_t SoftShadow = 0x6D6E71; // the blurred shadow of keys and discs
-inline constexpr double SoftShadowAlpha = 0.7;        // at its densest
-inline constexpr std::uint32_t MidGrey = 0x939598;    // key and card outlines
-inline constexpr std::uint32_t SoftGrey = 0xA7A9AC;   // disabled outlines and words
-inline constexpr std::uint32_t ButtonGrey = 0xD1D3D4; // pill and round buttons
-inline constexpr std::uint32_t ScreenGrey = 0xE0E0E0; // the arrivals screen
-inline constexpr std::uint32_t PaperGrey = 0xEDEDEE;  // large buttons; ground on the card
-inline constexpr std::uint32_t CardGrey = 0xEDEEEE;   // the card and the grey keys
-} // namespace colour
 
 enum class Form : std::uint8_t {
     Key,  // a square key with curved corners and a soft shadow
@@ -42,6 +27,7 @@ enum class Typeface : std::uint8_t {
 
 struct Look {
     Art art;
+    int width, height; // in logical pixels
     Form form;
     std::uint32_t ground; // what lies around the form: the colour of the panel below
     std::uint32_t face;   // the form's fill
@@ -59,18 +45,18 @@ inline constexpr auto Looks = [] {
     using enum Typeface;
     // clang-format off
     return std::to_array<Look>({
-    //   art                form  ground      face        edge       ink        typeface    px  shadow
-        {Art::Key,          Key,  White,      White,      MidGrey,   DarkGrey,  Typewriter, 26, 2},
-        {Art::GreyKey,      Key,  White,      CardGrey,   MidGrey,   DarkGrey,  Typewriter, 26, 2},
-        {Art::PressedKey,   Key,  White,      NearBlack,  NearBlack, White,     Typewriter, 26, 2},
-        {Art::LargeButton,  Box,  White,      PaperGrey,  NearBlack, NearBlack, Sans,       30, 5},
-        {Art::OkLarge,      Box,  White,      PaperGrey,  NearBlack, NearBlack, Sans,       22, 3},
-        {Art::OkSmall,      Box,  ScreenGrey, White,      NearBlack, NearBlack, Sans,       18, 3},
-        {Art::PagingActive, Pill, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,       16, 0},
-        {Art::PagingGreyed, Pill, PaperGrey,  ButtonGrey, SoftGrey,  SoftGrey,  Sans,       16, 0},
-        {Art::Back,         Pill, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,       15, 0},
-        {Art::Select,       Disc, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,        0, 2},
-        {Art::Card,         Card, White,      CardGrey,   MidGrey,   MidGrey,   Sans,        0, 0},
+    //   art                 size      form  ground      face        edge       ink        typeface    px  shadow
+        {Art::Key,          40,  40,  Key,  White,      White,      MidGrey,   DarkGrey,  Typewriter, 26, 2},
+        {Art::GreyKey,      40,  40,  Key,  White,      CardGrey,   MidGrey,   DarkGrey,  Typewriter, 26, 2},
+        {Art::PressedKey,   40,  40,  Key,  White,      NearBlack,  NearBlack, White,     Typewriter, 26, 2},
+        {Art::LargeButton, 424, 135,  Box,  White,      PaperGrey,  NearBlack, NearBlack, Sans,       30, 5},
+        {Art::OkLarge,     115,  58,  Box,  White,      PaperGrey,  NearBlack, NearBlack, Sans,       22, 3},
+        {Art::OkSmall,     115,  35,  Box,  ScreenGrey, White,      NearBlack, NearBlack, Sans,       18, 3},
+        {Art::PagingActive,159,  31,  Pill, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,       16, 0},
+        {Art::PagingGreyed,159,  31,  Pill, PaperGrey,  ButtonGrey, SoftGrey,  SoftGrey,  Sans,       16, 0},
+        {Art::Back,         85,  29,  Pill, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,       15, 0},
+        {Art::Select,       37,  38,  Disc, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,        0, 2},
+        {Art::Card,        261, 282,  Card, White,      CardGrey,   MidGrey,   MidGrey,   Sans,        0, 0},
     });
     // clang-format on
 }();
@@ -87,6 +73,12 @@ static_assert(inArtOrder(), "one look per family, in the order of Art");
 constexpr const Look& lookOf(Art art)
 {
     return Looks[std::size_t(art)];
+}
+
+// A picture of the family `art` carrying `words`, at the family's size.
+constexpr Asset pictureOf(Art art, std::string_view words = {})
+{
+    return {art, words, lookOf(art).width, lookOf(art).height};
 }
 
 } // namespace stopwise

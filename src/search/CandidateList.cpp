@@ -1,42 +1,67 @@
-// The search panels: rebuilding the candidates after every key and on entering a step,
-// showing them four at a time, turning pages and choosing one.
-#include "catalogue/DefineData.h"
+#include "search/CandidateList.h"
+
 #include "search/CandidateSearch.h"
 #include "search/Paging.h"
 #include "search/SearchTexts.h"
-#include "shell/Label.h"
-#include "shell/Panel.h"
-#include "shell/Picture.h"
-#include "shell/Steps.h"
-#include "shell/Stopwise.h"
+#include "toolkit/Label.h"
+#include "toolkit/Panel.h"
+#include "toolkit/Picture.h"
 
 namespace stopwise {
-void Stopwise::BuildMatches()
+namespace {
+
+// Where the choice of each search is kept.
+std::string KioskState::*selectionOf(Search search)
 {
-    const Controls& c = m_controls;
-    const int mode = m_state.Mode;
+    switch (search) {
+    case Search::Street: return &KioskState::SelectedStreet;
+    case Search::CrossStreet: return &KioskState::SelectedCrossStreet;
+    case Search::Area: return &KioskState::SelectedArea;
+    case Search::Stop: return &KioskState::SelectedStop;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CandidateList::CandidateList(KioskState& state, const Catalogue& catalogue,
+                             const Controls& controls, std::function<void(Step)> moveTo)
+    : m_state(state)
+    , m_catalogue(catalogue)
+    , m_controls(controls)
+    , m_moveTo(std::move(moveTo))
+{
+}
+
+void CandidateList::BuildMatches()
+{
+    const auto search = searchOf(m_state.Mode);
+    if (!search) // only the search steps have candidates
+        return;
     const std::string& typed = m_state.KeyPadInput;
 
     // Before anything is typed the street, cross-street and area steps ask for it; the
     // list and its page stay as they were, out of sight.
-    if (typed.empty() && mode != ChooseStop)
-        return showPrompt(TypingPrompt(mode, m_state.SelectedStreet));
+    if (typed.empty())
+        if (const auto prompt = TypingPrompt(*search, m_state.SelectedStreet))
+            return showPrompt(*prompt);
 
+    const Controls& c = m_controls;
     c.StreetSelect->hide();
     c.StreetSelectList->show();
     c.SearchWord->setText(EchoText(typed));
-    c.StreetSelectListTitle->setText(ListTitle(mode));
-    m_state.Matches = Candidates(*m_catalogue, {.mode = mode,
-                                                .typed = typed,
-                                                .selectedStreet = m_state.SelectedStreet,
-                                                .selectedArea = m_state.SelectedArea});
-    showPagingPictures(mode, NeedsPaging(int(m_state.Matches.size())));
+    c.StreetSelectListTitle->setText(ListTitle(*search));
+    m_state.Matches = Candidates(m_catalogue, {.search = *search,
+                                               .typed = typed,
+                                               .selectedStreet = m_state.SelectedStreet,
+                                               .selectedArea = m_state.SelectedArea});
+    showPagingPictures(*search, NeedsPaging(int(m_state.Matches.size())));
     m_state.DataPageNumber = 0;
     ShowMatchesPage();
 }
 
 // The prompt panel takes the place of the candidates.
-void Stopwise::showPrompt(const Prompt& prompt)
+void CandidateList::showPrompt(const Prompt& prompt)
 {
     m_controls.StreetSelect->show();
     m_controls.StreetSelectList->hide();
@@ -44,75 +69,71 @@ void Stopwise::showPrompt(const Prompt& prompt)
     m_controls.StreetSelectText->setText(prompt.text);
 }
 
-// One pair of More pictures serves each step: the live one when the names need more than
+// One pair of More pictures serves each search: the live one when the names need more than
 // a page, the greyed one otherwise. The other pairs are hidden.
-void Stopwise::showPagingPictures(int mode, bool live)
+void CandidateList::showPagingPictures(Search search, bool live)
 {
     const Controls& c = m_controls;
-    const auto& used = mode == ChooseArea   ? c.MoreAreas
-                       : mode == ChooseStop ? c.MoreStops
-                                            : c.MoreStreets;
-    for (const auto* pair : {&c.MoreStreets, &c.MoreAreas, &c.MoreStops}) {
-        (*pair)[0]->setVisible(pair == &used && live);
-        (*pair)[1]->setVisible(pair == &used && !live);
+    const MorePair& used = search == Search::Area   ? c.MoreAreas
+                           : search == Search::Stop ? c.MoreStops
+                                                    : c.MoreStreets;
+    for (const MorePair* pair : {&c.MoreStreets, &c.MoreAreas, &c.MoreStops}) {
+        (*pair)[LiveMore]->setVisible(pair == &used && live);
+        (*pair)[GreyedMore]->setVisible(pair == &used && !live);
     }
 }
 
-void Stopwise::ShowMatchesPage()
+void CandidateList::ShowMatchesPage()
 {
-    const Controls& c = m_controls;
     const auto& matches = m_state.Matches;
+    const auto search = searchOf(m_state.Mode);
+    if (!search)
+        return;
     if (matches.empty())
-        return showPrompt(NoMatchPrompt(m_state.Mode, m_state.KeyPadInput, m_state.SelectedStreet,
+        return showPrompt(NoMatchPrompt(*search, m_state.KeyPadInput, m_state.SelectedStreet,
                                         m_state.SelectedArea));
     // Rows past the end of a last page hide and keep their old text.
     const int page = m_state.DataPageNumber;
     const int rows = RowsOnPage(page, int(matches.size()));
     for (int row = 0; row < PageSize; ++row) {
         const bool shown = row < rows;
-        c.SelectBtn[row]->setVisible(shown);
-        c.ListItem[row]->setVisible(shown);
+        m_controls.SelectBtn[row]->setVisible(shown);
+        m_controls.ListItem[row]->setVisible(shown);
         if (shown)
-            c.ListItem[row]->setText(matches[PageSize * page + row]);
+            m_controls.ListItem[row]->setText(matches[PageSize * page + row]);
     }
 }
 
-// Only element 0 of a More array is the live button; element 1 is its greyed look and
-// element 3 of MoreStops is the card behind the list.
-void Stopwise::nextPage(short index)
+// Only the live element of a More array turns the page.
+void CandidateList::nextPage(short index)
 {
-    if (index != 0 || m_state.Matches.empty()) // an empty list has no page to turn to
+    if (index != LiveMore)
         return;
     m_state.DataPageNumber = NextPage(m_state.DataPageNumber, int(m_state.Matches.size()));
     ShowMatchesPage();
 }
 
-void Stopwise::MoreStreets_Click(short index)
+void CandidateList::MoreStreets_Click(short index)
 {
     nextPage(index);
 }
-void Stopwise::MoreAreas_Click(short index)
+void CandidateList::MoreAreas_Click(short index)
 {
     nextPage(index);
 }
-void Stopwise::MoreStops_Click(short index)
+void CandidateList::MoreStops_Click(short index)
 {
     nextPage(index);
 }
 
 // The choice is a copy of the row's text as it stands now; later paging does not change it.
-void Stopwise::SelectBtn_Click(short index)
+void CandidateList::SelectBtn_Click(short index)
 {
-    std::string* choice = nullptr;
-    switch (m_state.Mode) {
-    case ChooseStreet: choice = &m_state.SelectedStreet; break;
-    case ChooseCrossStreet: choice = &m_state.SelectedCrossStreet; break;
-    case ChooseArea: choice = &m_state.SelectedArea; break;
-    case ChooseStop: choice = &m_state.SelectedStop; break;
-    default: return;
-    }
-    *choice = m_controls.ListItem.at(index)->text().toStdString();
-    moveTo(stepAfterChoice(m_state.Mode));
+    const auto search = searchOf(m_state.Mode);
+    if (!search)
+        return;
+    m_state.*selectionOf(*search) = m_controls.ListItem.at(index)->text().toStdString();
+    m_moveTo(stepAfterChoice(*search));
 }
 
 } // namespace stopwise

@@ -1,7 +1,6 @@
 #include "search/CandidateSearch.h"
 
 #include "catalogue/DefineData.h"
-#include "shell/Steps.h"
 
 #include <algorithm>
 
@@ -44,22 +43,21 @@ std::vector<std::string_view> Candidates(const Catalogue& catalogue, const Searc
 {
     std::vector<std::string_view> out;
     const auto everyName = [](std::size_t) { return true; };
-    switch (input.mode) {
-    case ChooseStreet: collect(out, catalogue.Streets, input.typed, everyName); break;
-    case ChooseCrossStreet: {
+    switch (input.search) {
+    case Search::Street: collect(out, catalogue.Streets, input.typed, everyName); break;
+    case Search::CrossStreet: {
         const int chosen = StreetIndex(input.selectedStreet).value_or(0);
         collect(out, catalogue.Streets, input.typed,
                 [&](std::size_t i) { return catalogue.CrossStreets[i][chosen]; });
         break;
     }
-    case ChooseArea: collect(out, catalogue.Areas, input.typed, everyName); break;
-    case ChooseStop: {
+    case Search::Area: collect(out, catalogue.Areas, input.typed, everyName); break;
+    case Search::Stop: {
         const int area = AreaIndex(input.selectedArea).value_or(0);
         collect(out, catalogue.Stops, input.typed,
                 [&](std::size_t i) { return catalogue.AreaStops[i][area]; });
         break;
     }
-    default: break;
     }
     return out;
 }

@@ -2,6 +2,8 @@
 // search step, and how the typed text is echoed above the list. Plain C++, no Qt.
 #pragma once
 
+#include "common/Steps.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +21,7 @@ bool MatchesPrefix(std::string_view name, std::string_view typed);
 std::string EchoText(std::string_view typed);
 
 struct SearchInput {
-    int mode = 0;                         // the search step, 4 to 7
+    Search search = Search::Street;
     std::string_view typed = {};          // KeyPadInput
     std::string_view selectedStreet = {}; // whose cross streets step 5 offers
     std::string_view selectedArea = {};   // whose stops step 7 offers

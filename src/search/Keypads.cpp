@@ -1,27 +1,28 @@
-// The two on-screen keypads. A key's pressed picture shows while the finger is down; the
-// key acts when the finger lifts, wherever that is, and the candidates follow every key.
-#include "shell/Panel.h"
-#include "shell/Picture.h"
-#include "shell/Stopwise.h"
+#include "search/Keypads.h"
+
+#include "search/CandidateList.h"
+#include "toolkit/Panel.h"
+#include "toolkit/Picture.h"
 
 namespace stopwise {
-namespace {
 
-constexpr short NumberPadKey = 26; // "#" on the letter keypad
-constexpr short LetterPadKey = 10; // "abc" on the number keypad
+Keypads::Keypads(KioskState& state, const Controls& controls, CandidateList& candidates)
+    : m_state(state)
+    , m_controls(controls)
+    , m_candidates(candidates)
+{
+}
 
-} // namespace
-
-void Stopwise::Letters_MouseDown(short index)
+void Keypads::Letters_MouseDown(short index)
 {
     m_controls.Letter_sel.at(index)->show();
 }
-void Stopwise::Numbers_MouseDown(short index)
+void Keypads::Numbers_MouseDown(short index)
 {
     m_controls.Number_sel.at(index)->show();
 }
 
-void Stopwise::Letters_MouseUp(short index)
+void Keypads::Letters_MouseUp(short index)
 {
     m_controls.Letter_sel.at(index)->hide();
     if (index < NumberPadKey) {
@@ -32,10 +33,10 @@ void Stopwise::Letters_MouseUp(short index)
     } else {
         m_state.KeyPadInput.clear();
     }
-    BuildMatches();
+    m_candidates.BuildMatches();
 }
 
-void Stopwise::Numbers_MouseUp(short index)
+void Keypads::Numbers_MouseUp(short index)
 {
     m_controls.Number_sel.at(index)->hide();
     if (index < LetterPadKey) {
@@ -46,7 +47,7 @@ void Stopwise::Numbers_MouseUp(short index)
     } else {
         m_state.KeyPadInput.clear();
     }
-    BuildMatches();
+    m_candidates.BuildMatches();
 }
 
 } // namespace stopwise

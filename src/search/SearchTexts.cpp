@@ -1,59 +1,63 @@
 #include "search/SearchTexts.h"
 
-#include "shell/Joined.h"
-#include "shell/Steps.h"
+#include "common/Joined.h"
 
 namespace stopwise {
 
 // The prompts and the list titles differ in capitals from one another ("Select a street:"
 // before typing, "Select a Street:" when nothing matches); each is written as it shows.
 
-Prompt TypingPrompt(int mode, std::string_view selectedStreet)
+std::optional<Prompt> TypingPrompt(Search search, std::string_view selectedStreet)
 {
-    switch (mode) {
-    case ChooseStreet:
-        return {"Select a street:", "Use the buttons on the left to type in the name of the "
-                                    "street you want to go to."};
-    case ChooseCrossStreet:
-        return {"Select a cross Street:",
-                joined("What cross street of ", selectedStreet, " do you want to go to?")};
-    default:
-        return {"Select an area or township:", "Use the buttons on the left to type in the name "
-                                               "of the area or township you want to go to."};
+    switch (search) {
+    case Search::Street:
+        return Prompt{"Select a street:", "Use the buttons on the left to type in the name of "
+                                          "the street you want to go to."};
+    case Search::CrossStreet:
+        return Prompt{"Select a cross Street:",
+                      joined("What cross street of ", selectedStreet, " do you want to go to?")};
+    case Search::Area:
+        return Prompt{"Select an area or township:",
+                      "Use the buttons on the left to type in the name of the area or township "
+                      "you want to go to."};
+    case Search::Stop: return std::nullopt;
     }
+    return std::nullopt;
 }
 
-Prompt NoMatchPrompt(int mode, std::string_view typed, std::string_view selectedStreet,
+Prompt NoMatchPrompt(Search search, std::string_view typed, std::string_view selectedStreet,
                      std::string_view selectedArea)
 {
     constexpr std::string_view Q = "\"";
-    switch (mode) {
-    case ChooseStreet:
+    switch (search) {
+    case Search::Street:
         return {"Select a Street:", joined("I don't know any streets that start with ", Q, typed, Q,
                                            ". Press clear and try another street.")};
-    case ChooseCrossStreet:
+    case Search::CrossStreet:
         return {"Select a Cross Street:",
                 joined("I don't know any cross streets of ", selectedStreet, " that start with ", Q,
                        typed, Q, ". Press clear and try another street.")};
-    case ChooseArea:
+    case Search::Area:
         return {"Select an area or township:",
                 joined("I don't know any areas or townships that start with ", Q, typed, Q,
                        ". Press clear and try another.")};
-    default:
+    case Search::Stop:
         return {"Select a stop:",
                 joined("I don't know any stops in ", selectedArea, " that start with ", Q, typed, Q,
                        ". Press clear and try another.")};
     }
+    return {};
 }
 
-std::string_view ListTitle(int mode)
+std::string_view ListTitle(Search search)
 {
-    switch (mode) {
-    case ChooseStreet: return "Select a street:";
-    case ChooseCrossStreet: return "Select a cross Street:";
-    case ChooseArea: return "Select an Area:";
-    default: return "Select a stop:";
+    switch (search) {
+    case Search::Street: return "Select a street:";
+    case Search::CrossStreet: return "Select a cross Street:";
+    case Search::Area: return "Select an Area:";
+    case Search::Stop: return "Select a stop:";
     }
+    return {};
 }
 
 } // namespace stopwise

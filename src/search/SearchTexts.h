@@ -2,6 +2,9 @@
 // answer when nothing matches, and the title above the candidates. Plain C++, no Qt.
 #pragma once
 
+#include "common/Steps.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,15 +15,17 @@ struct Prompt {
     std::string text;
 };
 
-// Steps 4 to 6 with nothing typed. Step 5 names the street whose cross streets it offers.
-Prompt TypingPrompt(int mode, std::string_view selectedStreet);
+// What the search asks for before anything is typed. The cross-street prompt names the
+// street whose cross streets it offers. The stop search asks nothing: it opens on the
+// chosen area's stops.
+std::optional<Prompt> TypingPrompt(Search search, std::string_view selectedStreet);
 
-// Any search step whose typed text selects nothing; the typed text stands in straight
-// double quotes, and steps 5 and 7 name the chosen street or area.
-Prompt NoMatchPrompt(int mode, std::string_view typed, std::string_view selectedStreet,
+// A search whose typed text selects nothing; the typed text stands in straight double
+// quotes, and the cross-street and stop searches name the chosen street or area.
+Prompt NoMatchPrompt(Search search, std::string_view typed, std::string_view selectedStreet,
                      std::string_view selectedArea);
 
 // The title above the candidate list.
-std::string_view ListTitle(int mode);
+std::string_view ListTitle(Search search);
 
 } // namespace stopwise

@@ -1,6 +1,8 @@
 #include "shell/Layout.h"
 
-#include <string>
+#include "assets/Looks.h"
+#include "search/CandidateList.h"
+#include "search/Keypads.h"
 
 namespace stopwise {
 namespace {
@@ -23,7 +25,7 @@ constexpr ControlRow label(std::string_view name, short index, int x, int y, int
 }
 
 constexpr ControlRow picture(std::string_view name, short index, int x, int y, Asset asset,
-                             bool visible = true)
+                             bool visible = true, std::string_view readWith = {})
 {
     return {.name = name,
             .index = index,
@@ -33,6 +35,7 @@ constexpr ControlRow picture(std::string_view name, short index, int x, int y, A
             .width = asset.width,
             .height = asset.height,
             .asset = asset,
+            .readWith = readWith,
             .visible = visible};
 }
 
@@ -59,27 +62,24 @@ constexpr ControlRow line(std::string_view name, int x1, int y1, int x2, int /*y
             .y = y1,
             .width = x2 - x1,
             .height = 1,
-            .fill = Black};
+            .fill = colour::Black};
 }
 
-// The pictures, at the sizes they are drawn.
-constexpr Asset key(Art art, std::string_view sign)
-{
-    return {art, sign, 40, 40};
-}
 constexpr Asset largeButton(std::string_view words)
 {
-    return {Art::LargeButton, words, 424, 135};
+    return pictureOf(Art::LargeButton, words);
 }
-constexpr Asset OkLarge{Art::OkLarge, "OK", 115, 58};
-constexpr Asset OkSmall{Art::OkSmall, "OK", 115, 35};
-constexpr Asset paging(Art art, std::string_view words, int width = 159)
-{
-    return {art, words, width, 31};
-}
-constexpr Asset BackButton{Art::Back, "Back", 85, 29};
-constexpr Asset SelectButton{Art::Select, "", 37, 38};
-constexpr Asset CardPicture{Art::Card, "", 261, 282};
+constexpr Asset OkLarge = pictureOf(Art::OkLarge, "OK");
+constexpr Asset OkSmall = pictureOf(Art::OkSmall, "OK");
+constexpr Asset BackButton = pictureOf(Art::Back, "Back");
+constexpr Asset SelectButton = pictureOf(Art::Select);
+constexpr Asset CardPicture = pictureOf(Art::Card);
+// The live More Areas picture is two pixels narrower than the other paging pictures.
+constexpr Asset LiveMoreAreas = [] {
+    Asset asset = pictureOf(Art::PagingActive, "More Areas");
+    asset.width -= 2;
+    return asset;
+}();
 
 constexpr ControlRow IntroControls[] = {
     label("IntroMessage", 3, 96, 240, 273, 25, "Touch the screen to continue...", Medium),
@@ -111,36 +111,37 @@ constexpr ControlRow BusScheduleControls[] = {
     label("CurrentTime", Single, 8, 256, 265, 25, "The current time is 9:58 pm", Medium),
     label("BusScheduleTList", Single, 208, 72, 193, 129, "10:15", Small),
     label("BusScheduleBList", Single, 16, 72, 153, 129, "61C", Small),
-    rectangle("Shape2", 1, 14, 128, 405, 20, LightGrey, false),
-    rectangle("Shape2", 0, 14, 90, 405, 20, LightGrey, false),
+    rectangle("Shape2", 1, 14, 128, 405, 20, colour::ScreenGrey, false),
+    rectangle("Shape2", 0, 14, 90, 405, 20, colour::ScreenGrey, false),
     picture("BusScheduleOK", Single, 312, 248, OkSmall),
     label("lblNextArrivalTime", Single, 208, 40, 193, 25, "Next Arrival Time:", Medium),
     label("lblBus", Single, 16, 40, 73, 25, "Bus:", Medium),
     line("Line1", 16, 64, 416, 64),
-    rectangle("Shape1", Single, 8, 32, 417, 209, White, true),
+    rectangle("Shape1", Single, 8, 32, 417, 209, colour::White, true),
     label("lblBusSchedule", Single, 8, 8, 129, 25, "Bus Schedule:", Medium),
 };
 
 constexpr ControlRow StreetSelectListControls[] = {
-    picture("MoreStops", 1, 8, 248, paging(Art::PagingGreyed, "More Stops"), Hidden),
-    picture("MoreStops", 0, 8, 248, paging(Art::PagingActive, "More Stops"), Hidden),
-    picture("MoreAreas", 1, 8, 248, paging(Art::PagingGreyed, "More Areas")),
-    picture("MoreAreas", 0, 8, 248, paging(Art::PagingActive, "More Areas", 157)),
-    picture("MoreStreets", 1, 8, 248, paging(Art::PagingGreyed, "More Streets"), Hidden),
-    picture("MoreStreets", 0, 8, 248, paging(Art::PagingActive, "More Streets")),
+    picture("MoreStops", GreyedMore, 8, 248, pictureOf(Art::PagingGreyed, "More Stops"), Hidden),
+    picture("MoreStops", LiveMore, 8, 248, pictureOf(Art::PagingActive, "More Stops"), Hidden),
+    picture("MoreAreas", GreyedMore, 8, 248, pictureOf(Art::PagingGreyed, "More Areas")),
+    picture("MoreAreas", LiveMore, 8, 248, LiveMoreAreas),
+    picture("MoreStreets", GreyedMore, 8, 248, pictureOf(Art::PagingGreyed, "More Streets"),
+            Hidden),
+    picture("MoreStreets", LiveMore, 8, 248, pictureOf(Art::PagingActive, "More Streets")),
     label("ListItem", 3, 48, 200, 209, 25, "Murray Ave", Medium),
     label("ListItem", 2, 48, 160, 209, 25, "Milton St", Medium),
     label("ListItem", 1, 48, 120, 209, 25, "Melwood Ave", Medium),
     label("ListItem", 0, 48, 80, 209, 25, "Maple St", Medium),
-    picture("SelectBtn", 3, 8, 192, SelectButton),
-    picture("SelectBtn", 2, 8, 152, SelectButton),
-    picture("SelectBtn", 1, 8, 112, SelectButton),
-    picture("SelectBtn", 0, 8, 72, SelectButton),
+    picture("SelectBtn", 3, 8, 192, SelectButton, true, "ListItem"),
+    picture("SelectBtn", 2, 8, 152, SelectButton, true, "ListItem"),
+    picture("SelectBtn", 1, 8, 112, SelectButton, true, "ListItem"),
+    picture("SelectBtn", 0, 8, 72, SelectButton, true, "ListItem"),
     label("SearchWord", Single, 48, 40, 145, 25, "M...", Medium, Align::Centre),
     label("StreetSelectListTitle", Single, 8, 8, 241, 25, "Select a Street:", Medium,
           Align::Centre),
     picture("Back", 1, 168, 248, BackButton),
-    picture("MoreStops", 3, 0, 0, CardPicture),
+    picture("MoreStops", ListCard, 0, 0, CardPicture),
 };
 
 constexpr ControlRow StreetSelectControls[] = {
@@ -154,7 +155,7 @@ constexpr ControlRow StreetSelectControls[] = {
 
 // The letter keypad: A to Z, then # and clear, four to a row without gaps; every pressed
 // picture lies above every key.
-constexpr std::array<std::string_view, 28> LetterSigns = {
+constexpr std::array<std::string_view, LetterKeyCount> LetterSigns = {
     "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N",
     "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z", "#", "clear"};
 
@@ -162,9 +163,10 @@ constexpr auto KeyPadControls = [] {
     std::array<ControlRow, 2 * LetterSigns.size()> rows{};
     for (short i = 0; i < short(LetterSigns.size()); ++i) {
         const int x = 40 * (i % 4), y = 40 * (i / 4);
-        const Art art = i < 26 ? Art::Key : Art::GreyKey;
-        rows[i] = picture("Letter_sel", i, x, y, key(Art::PressedKey, LetterSigns[i]), Hidden);
-        rows[LetterSigns.size() + i] = picture("Letters", i, x, y, key(art, LetterSigns[i]));
+        const Art art = i < NumberPadKey ? Art::Key : Art::GreyKey;
+        rows[i] =
+            picture("Letter_sel", i, x, y, pictureOf(Art::PressedKey, LetterSigns[i]), Hidden);
+        rows[LetterSigns.size() + i] = picture("Letters", i, x, y, pictureOf(art, LetterSigns[i]));
     }
     return rows;
 }();
@@ -176,7 +178,7 @@ struct KeyPlace {
     Art art;
     int x, y;
 };
-constexpr KeyPlace NumberKeys[] = {
+constexpr KeyPlace NumberKeys[NumberKeyCount] = {
     {"0", Art::Key, 40, 200}, {"1", Art::Key, 0, 80},         {"2", Art::Key, 40, 80},
     {"3", Art::Key, 80, 80},  {"4", Art::Key, 0, 120},        {"5", Art::Key, 40, 120},
     {"6", Art::Key, 80, 120}, {"7", Art::Key, 0, 160},        {"8", Art::Key, 40, 160},
@@ -188,18 +190,21 @@ constexpr auto NumKeyPadControls = [] {
     std::array<ControlRow, 2 * count> rows{};
     for (short i = 0; i < count; ++i) {
         const KeyPlace& k = NumberKeys[i];
-        rows[i] = picture("Number_sel", i, k.x, k.y, key(Art::PressedKey, k.sign), Hidden);
-        rows[count + i] = picture("Numbers", i, k.x, k.y, key(k.art, k.sign));
+        rows[i] = picture("Number_sel", i, k.x, k.y, pictureOf(Art::PressedKey, k.sign), Hidden);
+        rows[count + i] = picture("Numbers", i, k.x, k.y, pictureOf(k.art, k.sign));
     }
     return rows;
 }();
 
 } // namespace
 
+using colour::ScreenGrey;
+using colour::White;
+
 const std::array<PanelRow, 9> PanelLayout = {{
     {"Intro", 0, 0, 436, 288, White, true, IntroControls},
     {"MainMenu", 0, 0, 436, 288, White, true, MainMenuControls},
-    {"BusSchedule", 0, 0, 436, 296, LightGrey, true, BusScheduleControls},
+    {"BusSchedule", 0, 0, 436, 296, ScreenGrey, true, BusScheduleControls},
     {"SearchType", 0, 0, 436, 288, White, true, SearchTypeControls},
     {"Instructions", 0, 0, 436, 288, White, true, InstructionsControls},
     {"StreetSelect", 166, 3, 265, 281, White, true, StreetSelectControls},
@@ -207,13 +212,5 @@ const std::array<PanelRow, 9> PanelLayout = {{
     {"KeyPad", 3, 3, 161, 281, White, false, KeyPadControls},
     {"NumKeyPad", 3, 3, 161, 281, White, false, NumKeyPadControls},
 }};
-
-std::string controlName(std::string_view name, short index)
-{
-    std::string result(name);
-    if (index != Single)
-        result += '(' + std::to_string(index) + ')';
-    return result;
-}
 
 } // namespace stopwise

@@ -1,64 +1,61 @@
 #include "shell/Stopwise.h"
 
-#include "answers/AnswerTexts.h"
 #include "catalogue/DefineData.h"
-#include "shell/Label.h"
 #include "shell/Layout.h"
-#include "shell/Panel.h"
-#include "shell/Picture.h"
-#include "shell/ScreenBuilder.h"
-#include "shell/Steps.h"
+#include "toolkit/Label.h"
+#include "toolkit/Panel.h"
+#include "toolkit/Picture.h"
+#include "toolkit/ScreenBuilder.h"
 
 #include <QWindow>
 
 namespace stopwise {
 namespace {
 
-// Which handler a touch on a control runs, by the control's name. Pictures that carry no
-// name here (the card behind the prompt) and labels other than the welcome texts take the
-// touch and do nothing.
-enum class On : std::uint8_t { Click, Press, Release };
-struct TouchRoute {
-    std::string_view control;
-    On on;
-    void (*run)(Stopwise&, short index);
-};
-
-constexpr TouchRoute TouchRoutes[] = {
-    {"Intro", On::Click, [](Stopwise& w, short) { w.Intro_Click(); }},
-    {"IntroMessage", On::Click, [](Stopwise& w, short i) { w.IntroMessage_Click(i); }},
-    {"HowDoIGetTo", On::Click, [](Stopwise& w, short) { w.HowDoIGetTo_Click(); }},
-    {"WhensTheBusComing", On::Click, [](Stopwise& w, short) { w.WhensTheBusComing_Click(); }},
-    {"IKnowStreetNames", On::Click, [](Stopwise& w, short) { w.IKnowStreetNames_Click(); }},
-    {"IKnowLocation", On::Click, [](Stopwise& w, short) { w.IKnowLocation_Click(); }},
-    {"BusScheduleOK", On::Click, [](Stopwise& w, short) { w.BusScheduleOK_Click(); }},
-    {"InstructionsOK", On::Click, [](Stopwise& w, short) { w.InstructionsOK_Click(); }},
-    {"Back", On::Click, [](Stopwise& w, short i) { w.Back_Click(i); }},
-    {"Letters", On::Press, [](Stopwise& w, short i) { w.Letters_MouseDown(i); }},
-    {"Letters", On::Release, [](Stopwise& w, short i) { w.Letters_MouseUp(i); }},
-    {"Numbers", On::Press, [](Stopwise& w, short i) { w.Numbers_MouseDown(i); }},
-    {"Numbers", On::Release, [](Stopwise& w, short i) { w.Numbers_MouseUp(i); }},
-    {"MoreStreets", On::Click, [](Stopwise& w, short i) { w.MoreStreets_Click(i); }},
-    {"MoreAreas", On::Click, [](Stopwise& w, short i) { w.MoreAreas_Click(i); }},
-    {"MoreStops", On::Click, [](Stopwise& w, short i) { w.MoreStops_Click(i); }},
-    {"SelectBtn", On::Click, [](Stopwise& w, short i) { w.SelectBtn_Click(i); }},
-};
-
 constexpr QSize OuterSize(WindowWidthTwips / TwipsPerPixel, WindowHeightTwips / TwipsPerPixel);
 
-template <typename T>
-T* findControl(const QWidget* window, std::string_view name, short index = Single)
+// The screens are built first, so that the subsystems can be handed their controls.
+QWidget& withScreens(QWidget& window)
 {
-    return window->findChild<T*>(QString::fromStdString(controlName(name, index)));
+    buildScreens(window, PanelLayout);
+    return window;
 }
 
-template <typename T, std::size_t N>
-std::array<T*, N> findArray(const QWidget* window, std::string_view name)
+CandidateList::Controls candidateControls(const QWidget& w)
 {
-    std::array<T*, N> elements{};
-    for (short i = 0; i < short(N); ++i)
-        elements[i] = findControl<T>(window, name, i);
-    return elements;
+    return {
+        .StreetSelect = controlOf<Panel>(w, "StreetSelect"),
+        .StreetSelectList = controlOf<Panel>(w, "StreetSelectList"),
+        .StreetSelectTitle = controlOf<Label>(w, "StreetSelectTitle"),
+        .StreetSelectText = controlOf<Label>(w, "StreetSelectText"),
+        .StreetSelectListTitle = controlOf<Label>(w, "StreetSelectListTitle"),
+        .SearchWord = controlOf<Label>(w, "SearchWord"),
+        .ListItem = controlsOf<Label, 4>(w, "ListItem"),
+        .SelectBtn = controlsOf<Picture, 4>(w, "SelectBtn"),
+        .MoreStreets = controlsOf<Picture, 2>(w, "MoreStreets"),
+        .MoreAreas = controlsOf<Picture, 2>(w, "MoreAreas"),
+        .MoreStops = controlsOf<Picture, 2>(w, "MoreStops"),
+    };
+}
+
+Keypads::Controls keypadControls(const QWidget& w)
+{
+    return {
+        .KeyPad = controlOf<Panel>(w, "KeyPad"),
+        .NumKeyPad = controlOf<Panel>(w, "NumKeyPad"),
+        .Letter_sel = controlsOf<Picture, LetterKeyCount>(w, "Letter_sel"),
+        .Number_sel = controlsOf<Picture, NumberKeyCount>(w, "Number_sel"),
+    };
+}
+
+Answers::Controls answerControls(const QWidget& w)
+{
+    return {
+        .BusScheduleBList = controlOf<Label>(w, "BusScheduleBList"),
+        .BusScheduleTList = controlOf<Label>(w, "BusScheduleTList"),
+        .InstructionsTitle = controlOf<Label>(w, "InstructionsTitle"),
+        .InstructionsText = controlOf<Label>(w, "InstructionsText"),
+    };
 }
 
 } // namespace
@@ -66,6 +63,10 @@ std::array<T*, N> findArray(const QWidget* window, std::string_view name)
 Stopwise::Stopwise(QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_candidates(m_state, LoadCatalogue(), candidateControls(withScreens(*this)),
+                   [this](Step step) { moveTo(step); })
+    , m_keypads(m_state, keypadControls(*this), m_candidates)
+    , m_answers(m_state, answerControls(*this))
 {
     setObjectName(QStringLiteral("Stopwise"));
     setWindowTitle(QStringLiteral("Stopwise"));
@@ -74,101 +75,102 @@ Stopwise::Stopwise(QWidget* parent)
     background.setColor(QPalette::Window, QColor::fromRgb(WindowBackground));
     setPalette(background);
 
-    buildScreens(this);
-    m_controls = findControls();
+    for (std::size_t i = 0; i < PanelLayout.size(); ++i)
+        m_panels[i] = controlOf<Panel>(*this, PanelLayout[i].name);
+    m_intro = controlOf<Panel>(*this, "Intro");
+    for (std::size_t step = 0; step < PanelsOfStep.size(); ++step)
+        for (std::size_t i = 0; i < 2; ++i)
+            if (!PanelsOfStep[step][i].empty())
+                m_shownIn[step][i] = controlOf<Panel>(*this, PanelsOfStep[step][i]);
     connectTouches();
     Form_Load();
 }
 
-Stopwise::Controls Stopwise::findControls() const
-{
-    return {
-        .Intro = findControl<Panel>(this, "Intro"),
-        .MainMenu = findControl<Panel>(this, "MainMenu"),
-        .BusSchedule = findControl<Panel>(this, "BusSchedule"),
-        .SearchType = findControl<Panel>(this, "SearchType"),
-        .Instructions = findControl<Panel>(this, "Instructions"),
-        .StreetSelect = findControl<Panel>(this, "StreetSelect"),
-        .StreetSelectList = findControl<Panel>(this, "StreetSelectList"),
-        .KeyPad = findControl<Panel>(this, "KeyPad"),
-        .NumKeyPad = findControl<Panel>(this, "NumKeyPad"),
-        .StreetSelectTitle = findControl<Label>(this, "StreetSelectTitle"),
-        .StreetSelectText = findControl<Label>(this, "StreetSelectText"),
-        .StreetSelectListTitle = findControl<Label>(this, "StreetSelectListTitle"),
-        .SearchWord = findControl<Label>(this, "SearchWord"),
-        .InstructionsTitle = findControl<Label>(this, "InstructionsTitle"),
-        .InstructionsText = findControl<Label>(this, "InstructionsText"),
-        .BusScheduleBList = findControl<Label>(this, "BusScheduleBList"),
-        .BusScheduleTList = findControl<Label>(this, "BusScheduleTList"),
-        .ListItem = findArray<Label, 4>(this, "ListItem"),
-        .SelectBtn = findArray<Picture, 4>(this, "SelectBtn"),
-        .MoreStreets = findArray<Picture, 2>(this, "MoreStreets"),
-        .MoreAreas = findArray<Picture, 2>(this, "MoreAreas"),
-        .MoreStops = findArray<Picture, 2>(this, "MoreStops"),
-        .Letter_sel = findArray<Picture, 28>(this, "Letter_sel"),
-        .Number_sel = findArray<Picture, 12>(this, "Number_sel"),
-    };
-}
-
+// Which handler a touch on a control runs, by the control's name. Controls without a row
+// here (texts, shapes, the card behind the prompt) take the touch and do nothing. A row
+// that names no control stops the kiosk at start.
 void Stopwise::connectTouches()
 {
-    for (Control* control : findChildren<Control*>()) {
-        const QString name = control->objectName().section(u'(', 0, 0);
-        for (const TouchRoute& route : TouchRoutes) {
-            if (name != QLatin1StringView(route.control.data(), route.control.size()))
+    enum class On : std::uint8_t { Click, Press, Release };
+    struct TouchRoute {
+        std::string_view control;
+        On on;
+        void (*run)(Stopwise&, short index);
+    };
+    static constexpr TouchRoute Routes[] = {
+        {"Intro", On::Click, [](Stopwise& w, short) { w.Intro_Click(); }},
+        {"IntroMessage", On::Click, [](Stopwise& w, short i) { w.IntroMessage_Click(i); }},
+        {"HowDoIGetTo", On::Click, [](Stopwise& w, short) { w.HowDoIGetTo_Click(); }},
+        {"WhensTheBusComing", On::Click, [](Stopwise& w, short) { w.WhensTheBusComing_Click(); }},
+        {"IKnowStreetNames", On::Click, [](Stopwise& w, short) { w.IKnowStreetNames_Click(); }},
+        {"IKnowLocation", On::Click, [](Stopwise& w, short) { w.IKnowLocation_Click(); }},
+        {"BusScheduleOK", On::Click, [](Stopwise& w, short) { w.BusScheduleOK_Click(); }},
+        {"InstructionsOK", On::Click, [](Stopwise& w, short) { w.InstructionsOK_Click(); }},
+        {"Back", On::Click, [](Stopwise& w, short i) { w.Back_Click(i); }},
+        {"Letters", On::Press, [](Stopwise& w, short i) { w.m_keypads.Letters_MouseDown(i); }},
+        {"Letters", On::Release, [](Stopwise& w, short i) { w.m_keypads.Letters_MouseUp(i); }},
+        {"Numbers", On::Press, [](Stopwise& w, short i) { w.m_keypads.Numbers_MouseDown(i); }},
+        {"Numbers", On::Release, [](Stopwise& w, short i) { w.m_keypads.Numbers_MouseUp(i); }},
+        {"MoreStreets", On::Click,
+         [](Stopwise& w, short i) { w.m_candidates.MoreStreets_Click(i); }},
+        {"MoreAreas", On::Click, [](Stopwise& w, short i) { w.m_candidates.MoreAreas_Click(i); }},
+        {"MoreStops", On::Click, [](Stopwise& w, short i) { w.m_candidates.MoreStops_Click(i); }},
+        {"SelectBtn", On::Click, [](Stopwise& w, short i) { w.m_candidates.SelectBtn_Click(i); }},
+    };
+    const auto controls = findChildren<Control*>();
+    for (const TouchRoute& route : Routes) {
+        const auto signal = route.on == On::Click   ? &Control::clicked
+                            : route.on == On::Press ? &Control::pressed
+                                                    : &Control::released;
+        int routed = 0;
+        for (Control* control : controls) {
+            if (control->objectName().section(u'(', 0, 0) !=
+                QLatin1StringView(route.control.data(), route.control.size()))
                 continue;
-            const auto signal = route.on == On::Click   ? &Control::clicked
-                                : route.on == On::Press ? &Control::pressed
-                                                        : &Control::released;
             connect(control, signal, this, [this, run = route.run](short i) { run(*this, i); });
+            ++routed;
         }
+        if (routed == 0)
+            qFatal("stopwise: no control named %s takes its touches", route.control.data());
     }
 }
 
 void Stopwise::Form_Load()
 {
-    m_catalogue = &LoadCatalogue();
-    m_state.Mode = Welcome;
+    m_state.Mode = Step::Welcome;
     fitOuterSize();
-    for (const PanelRow& row : PanelLayout)
-        findControl<Panel>(this, row.name)->move(row.x, row.y);
-    m_controls.BusScheduleBList->setText(ArrivalRoutes());
-    m_controls.BusScheduleTList->setText(ArrivalTimes());
+    for (std::size_t i = 0; i < PanelLayout.size(); ++i)
+        m_panels[i]->move(PanelLayout[i].x, PanelLayout[i].y);
+    m_answers.FillSchedule();
     ShowMode();
 }
 
 void Stopwise::ShowMode()
 {
-    const Controls& c = m_controls;
-    for (Panel* panel : {c.Intro, c.MainMenu, c.BusSchedule, c.SearchType, c.Instructions,
-                         c.StreetSelect, c.StreetSelectList, c.KeyPad, c.NumKeyPad})
+    for (Panel* panel : m_panels)
         panel->hide();
-
-    const int mode = m_state.Mode;
-    if (isSearchStep(mode)) {
+    const bool search = searchOf(m_state.Mode).has_value();
+    if (search)
         m_state.KeyPadInput.clear();
-        c.StreetSelect->show();
-        c.KeyPad->show();
-        BuildMatches();
-    } else if (mode >= StreetDirections) {
-        c.Instructions->show();
-        ShowInstructions();
-    } else {
-        const std::array<Panel*, 4> screens{c.Intro, c.MainMenu, c.BusSchedule, c.SearchType};
-        screens.at(mode)->show();
-    }
+    for (Panel* panel : m_shownIn[std::size_t(m_state.Mode)])
+        if (panel)
+            panel->show();
+    if (search)
+        m_candidates.BuildMatches();
+    else if (m_state.Mode >= Step::StreetDirections)
+        m_answers.ShowInstructions();
 }
 
-void Stopwise::moveTo(int mode)
+void Stopwise::moveTo(Step step)
 {
-    m_state.Mode = mode;
+    m_state.Mode = step;
     ShowMode();
 }
 
 void Stopwise::Intro_Click()
 {
-    m_controls.Intro->hide();
-    moveTo(MainMenuStep);
+    m_intro->hide();
+    moveTo(Step::MainMenu);
 }
 
 void Stopwise::IntroMessage_Click(short)
@@ -177,27 +179,27 @@ void Stopwise::IntroMessage_Click(short)
 }
 void Stopwise::HowDoIGetTo_Click()
 {
-    moveTo(SearchKind);
+    moveTo(Step::SearchType);
 }
 void Stopwise::WhensTheBusComing_Click()
 {
-    moveTo(NextArrivals);
+    moveTo(Step::NextArrivals);
 }
 void Stopwise::IKnowStreetNames_Click()
 {
-    moveTo(ChooseStreet);
+    moveTo(Step::Street);
 }
 void Stopwise::IKnowLocation_Click()
 {
-    moveTo(ChooseArea);
+    moveTo(Step::Area);
 }
 void Stopwise::BusScheduleOK_Click()
 {
-    moveTo(MainMenuStep);
+    moveTo(Step::MainMenu);
 }
 void Stopwise::InstructionsOK_Click()
 {
-    moveTo(MainMenuStep);
+    moveTo(Step::MainMenu);
 }
 void Stopwise::Back_Click(short)
 {

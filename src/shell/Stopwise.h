@@ -1,21 +1,22 @@
-// The kiosk's one window. It owns every control and all run-time state, shows the panels
-// of the current step (ShowMode) and holds every touch handler, named after its control
-// and event. The handlers live beside the screens they serve: navigation here in shell/,
-// keypads, candidate search and paging in search/, the directions in answers/.
+// The kiosk's one window. It owns every control and all run-time state, starts up
+// (Form_Load), shows the panels of the current step (ShowMode), makes the moves between
+// steps and routes every touch to its handler. The handlers of the moves are here; the
+// keypads and the candidates (search/) and the answers (answers/) have handlers of their
+// own, and come back to the window only to move to another step.
 #pragma once
 
-#include "shell/KioskState.h"
+#include "answers/Answers.h"
+#include "common/KioskState.h"
+#include "search/CandidateList.h"
+#include "search/Keypads.h"
 
 #include <QWidget>
+
 #include <array>
 
 namespace stopwise {
 
-struct Catalogue;
-struct Prompt;
-class Label;
 class Panel;
-class Picture;
 
 class Stopwise : public QWidget {
     Q_OBJECT
@@ -24,7 +25,6 @@ public:
 
     const KioskState& state() const { return m_state; }
 
-    // Touch handlers: navigation.
     void Intro_Click();
     void IntroMessage_Click(short index);
     void HowDoIGetTo_Click();
@@ -35,52 +35,23 @@ public:
     void InstructionsOK_Click();
     void Back_Click(short index);
 
-    // Touch handlers: keypads.
-    void Letters_MouseDown(short index);
-    void Letters_MouseUp(short index);
-    void Numbers_MouseDown(short index);
-    void Numbers_MouseUp(short index);
-
-    // Touch handlers: candidates.
-    void MoreStreets_Click(short index);
-    void MoreAreas_Click(short index);
-    void MoreStops_Click(short index);
-    void SelectBtn_Click(short index);
-
 protected:
     bool event(QEvent* event) override;
 
 private:
     void Form_Load();
     void ShowMode();
-    void BuildMatches();
-    void ShowMatchesPage();
-    void ShowInstructions();
-
-    void moveTo(int mode);
-    void nextPage(short index);
-    void showPrompt(const Prompt& prompt);
-    void showPagingPictures(int mode, bool live);
-    void fitOuterSize();
+    void moveTo(Step step);
     void connectTouches();
+    void fitOuterSize();
 
-    // The controls that change at run time, found once by name after the screens are built.
-    struct Controls {
-        Panel *Intro, *MainMenu, *BusSchedule, *SearchType, *Instructions;
-        Panel *StreetSelect, *StreetSelectList, *KeyPad, *NumKeyPad;
-        Label *StreetSelectTitle, *StreetSelectText, *StreetSelectListTitle, *SearchWord;
-        Label *InstructionsTitle, *InstructionsText, *BusScheduleBList, *BusScheduleTList;
-        std::array<Label*, 4> ListItem;
-        std::array<Picture*, 4> SelectBtn;
-        std::array<Picture*, 2> MoreStreets, MoreAreas, MoreStops;
-        std::array<Picture*, 28> Letter_sel;
-        std::array<Picture*, 12> Number_sel;
-    };
-    Controls findControls() const;
-
-    const Catalogue* m_catalogue = nullptr;
     KioskState m_state;
-    Controls m_controls;
+    std::array<Panel*, 9> m_panels;                    // in the order of the layout
+    Panel* m_intro;                                    // the welcome panel
+    std::array<std::array<Panel*, 2>, 10> m_shownIn{}; // the panels of each step
+    CandidateList m_candidates;
+    Keypads m_keypads;
+    Answers m_answers;
 };
 
 } // namespace stopwise

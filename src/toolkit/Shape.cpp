@@ -1,4 +1,4 @@
-#include "shell/Shape.h"
+#include "toolkit/Shape.h"
 
 #include <QPainter>
 

@@ -3,18 +3,15 @@
 // name controls only to find where to touch.
 #pragma once
 
-#include "shell/Label.h"
+#include "shell/Layout.h"
 #include "shell/Stopwise.h"
+#include "toolkit/Label.h"
 
 #include <QStringList>
 #include <QTest>
 #include <QWindow>
 
 namespace stopwise::testing {
-
-inline const QStringList PanelNames = {
-    "Intro",        "MainMenu",         "BusSchedule", "SearchType", "Instructions",
-    "StreetSelect", "StreetSelectList", "KeyPad",      "NumKeyPad"};
 
 class Kiosk {
 public:
@@ -82,9 +79,11 @@ public:
     QStringList visiblePanels() const
     {
         QStringList visible;
-        for (const QString& name : PanelNames)
+        for (const PanelRow& panel : PanelLayout) {
+            const QString name = QString::fromUtf8(panel.name.data(), panel.name.size());
             if (control(name)->isVisible())
                 visible << name;
+        }
         return visible;
     }
 

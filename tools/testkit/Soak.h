@@ -49,7 +49,7 @@ private:
     QList<QWidget*> m_pressedPictures;
     std::mt19937 m_random;
     bool m_held = false;
-    int m_mode;
+    int m_step;
     Counts m_counts;
     QStringList m_violations;
 };

@@ -13,6 +13,6 @@ namespace stopwise {
 // Registers the kiosk's accessible interfaces and has `window`'s labels announce their
 // changes, the names of the select buttons beside them included. Call once the screens
 // are built.
-void makeAccessible(QWidget* window);
+void makeAccessible(QWidget& window);
 
 } // namespace stopwise

@@ -1,4 +1,4 @@
-#include "shell/Panel.h"
+#include "toolkit/Panel.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,10 +1,9 @@
 #include "Soak.h"
 
+#include "assets/Asset.h"
 #include "catalogue/DefineData.h"
-#include "search/CandidateSearch.h"
-#include "search/Paging.h"
-#include "shell/Picture.h"
-#include "shell/Steps.h"
+#include "shell/Layout.h"
+#include "toolkit/Picture.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -15,25 +14,52 @@
 namespace stopwise::soak {
 namespace {
 
-// Every move a touch can make between steps.
+// Every move a touch can make between steps, by step number.
 const std::set<std::pair<int, int>> LegalMoves = {
     {0, 1}, {1, 2}, {1, 3}, {2, 1}, {3, 4}, {3, 6}, {4, 5}, {4, 1},
     {5, 8}, {5, 4}, {6, 7}, {6, 1}, {7, 9}, {7, 6}, {8, 1}, {9, 1},
 };
 
-// The full-screen panel of each step outside the searches.
-const char* const ScreenOfStep[] = {"Intro",        "MainMenu",    "BusSchedule", "SearchType",
-                                    nullptr,        nullptr,       nullptr,       nullptr,
-                                    "Instructions", "Instructions"};
-
-const QStringList Panels = {"Intro",        "MainMenu",     "BusSchedule",      "SearchType",
-                            "Instructions", "StreetSelect", "StreetSelectList", "KeyPad",
-                            "NumKeyPad"};
+QString qText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 template <std::size_t N>
 bool isOneOf(std::string_view name, const std::array<std::string_view, N>& names)
 {
     return name.empty() || std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The soak's own reading of the search: the names of `names` that `offered` lets through and
+// that begin with the typed text, case aside, in table order.
+template <std::size_t N, typename Offered>
+std::vector<std::string_view> beginningWith(const std::array<std::string_view, N>& names,
+                                            const std::string& typed, Offered offered)
+{
+    std::vector<std::string_view> found;
+    for (std::size_t i = 0; i < N; ++i)
+        if (offered(i) && !names[i].empty() &&
+            qText(names[i]).startsWith(QString::fromStdString(typed), Qt::CaseInsensitive))
+            found.push_back(names[i]);
+    return found;
+}
+
+std::vector<std::string_view> expectedCandidates(const KioskState& state)
+{
+    const Catalogue& catalogue = LoadCatalogue();
+    const int street = StreetIndex(state.SelectedStreet).value_or(0);
+    const int area = AreaIndex(state.SelectedArea).value_or(0);
+    switch (int(state.Mode)) {
+    case 4: return beginningWith(catalogue.Streets, state.KeyPadInput, [](auto) { return true; });
+    case 5:
+        return beginningWith(catalogue.Streets, state.KeyPadInput,
+                             [&](auto i) { return catalogue.CrossStreets[i][street]; });
+    case 6: return beginningWith(catalogue.Areas, state.KeyPadInput, [](auto) { return true; });
+    default:
+        return beginningWith(catalogue.Stops, state.KeyPadInput,
+                             [&](auto i) { return catalogue.AreaStops[i][area]; });
+    }
 }
 
 } // namespace
@@ -42,12 +68,12 @@ Soak::Soak(Stopwise& window, unsigned seed)
     : m_window(window)
     , m_pictures(window.findChildren<Picture*>())
     , m_random(seed)
-    , m_mode(window.state().Mode)
+    , m_step(int(window.state().Mode))
 {
-    for (const QString& name : Panels)
-        m_panels << window.findChild<QWidget*>(name);
+    for (const PanelRow& panel : PanelLayout)
+        m_panels << window.findChild<QWidget*>(qText(panel.name));
     for (Picture* picture : m_pictures)
-        if (picture->objectName().contains(QLatin1StringView("_sel(")))
+        if (picture->asset().art == Art::PressedKey)
             m_pressedPictures << picture;
 }
 
@@ -79,7 +105,7 @@ QPoint Soak::onAVisiblePicture()
         if (!picture->isVisible())
             continue;
         visible << picture;
-        if (picture->objectName().startsWith(QLatin1StringView("SelectBtn(")))
+        if (picture->readWith())
             candidates << picture;
     }
     if (visible.isEmpty())
@@ -136,7 +162,7 @@ void Soak::fail(const QString& what)
 {
     m_violations << QStringLiteral("event %1 (step %2): %3")
                         .arg(m_counts.events)
-                        .arg(m_window.state().Mode)
+                        .arg(int(m_window.state().Mode))
                         .arg(what);
 }
 
@@ -144,46 +170,46 @@ void Soak::check()
 {
     ++m_counts.checks;
     const KioskState& state = m_window.state();
+    const int step = int(state.Mode);
 
-    if (state.Mode < 0 || state.Mode > 9)
+    if (step < 0 || step > 9)
         return fail(QStringLiteral("step out of range"));
-    if (state.Mode != m_mode) {
-        if (!LegalMoves.contains({m_mode, state.Mode}))
-            fail(QStringLiteral("illegal move from step %1").arg(m_mode));
-        m_mode = state.Mode;
+    if (step != m_step) {
+        if (!LegalMoves.contains({m_step, step}))
+            fail(QStringLiteral("illegal move from step %1").arg(m_step));
+        m_step = step;
         ++m_counts.moves;
-        ++m_counts.visits[state.Mode];
+        ++m_counts.visits[step];
     }
 
+    // Outside the searches, exactly the step's panels; in a search, one keypad and one of
+    // the prompt and the candidate list.
     QStringList shown;
     for (const QWidget* panel : m_panels)
         if (panel->isVisible())
             shown << panel->objectName();
-    if (isSearchStep(state.Mode)) {
+    const bool search = step >= 4 && step <= 7;
+    if (search) {
         const bool pad = shown.contains("KeyPad"), numbers = shown.contains("NumKeyPad");
         const bool prompt = shown.contains("StreetSelect");
         const bool list = shown.contains("StreetSelectList");
         if (pad == numbers || prompt == list || shown.size() != 2)
             fail(QStringLiteral("search panels shown: %1").arg(shown.join(' ')));
-    } else if (shown != QStringList{ScreenOfStep[state.Mode]}) {
+    } else if (shown != QStringList{qText(panelsOf(state.Mode)[0])}) {
         fail(QStringLiteral("panels shown: %1").arg(shown.join(' ')));
     }
 
     const int names = int(state.Matches.size());
-    if (names > 0 && (state.DataPageNumber < 0 || state.DataPageNumber >= PageCount(names)))
+    const int pages = (names + 3) / 4;
+    if (names > 0 && (state.DataPageNumber < 0 || state.DataPageNumber >= pages))
         fail(QStringLiteral("page %1 of %2 names").arg(state.DataPageNumber).arg(names));
 
     // The list is rebuilt from the typed text after every key; with nothing typed the first
     // three steps show their prompt and keep the old, hidden list.
-    if (isSearchStep(state.Mode) && (!state.KeyPadInput.empty() || state.Mode == ChooseStop)) {
-        const auto expected = Candidates(LoadCatalogue(), {.mode = state.Mode,
-                                                           .typed = state.KeyPadInput,
-                                                           .selectedStreet = state.SelectedStreet,
-                                                           .selectedArea = state.SelectedArea});
-        if (state.Matches != expected)
-            fail(QStringLiteral("candidates differ for \"%1\"")
-                     .arg(QString::fromStdString(state.KeyPadInput)));
-    }
+    if (search && (!state.KeyPadInput.empty() || state.Mode == Step::Stop) &&
+        state.Matches != expectedCandidates(state))
+        fail(QStringLiteral("candidates differ for \"%1\"")
+                 .arg(QString::fromStdString(state.KeyPadInput)));
 
     const auto pressedShown =
         std::count_if(m_pressedPictures.begin(), m_pressedPictures.end(),

@@ -1,4 +1,4 @@
-#include "shell/Label.h"
+#include "toolkit/Label.h"
 
 #include <QPainter>
 

@@ -1,11 +1,10 @@
-#include "shell/Accessibility.h"
+#include "toolkit/Accessibility.h"
 
 #include "assets/Artwork.h"
 
-#include "shell/Label.h"
-#include "shell/Layout.h"
-#include "shell/Panel.h"
-#include "shell/Picture.h"
+#include "toolkit/Label.h"
+#include "toolkit/Panel.h"
+#include "toolkit/Picture.h"
 
 #include <QAccessibleWidget>
 
@@ -14,28 +13,12 @@
 namespace stopwise {
 namespace {
 
-constexpr std::string_view RowLabel = "ListItem"; // the row a select button chooses
-const QString SelectPrefix = QStringLiteral("Select ");
-
-// The label beside a select button: the one of the same index on the same panel.
-const Label* rowOf(const Picture& button)
-{
-    const QWidget* panel = button.parentWidget();
-    if (!panel)
-        return nullptr;
-    const QString name = QString::fromStdString(controlName(RowLabel, button.index()));
-    return panel->findChild<const Label*>(name, Qt::FindDirectChildrenOnly);
-}
-
-// The words of a picture, as its artwork shows them.
+// The words of a picture, as its artwork shows them; a select button is read with its row.
 QString pictureName(const Picture& picture)
 {
-    const Asset& asset = picture.asset();
-    if (asset.art == Art::Select) {
-        const Label* row = rowOf(picture);
-        return row ? SelectPrefix + row->shownText() : SelectPrefix.trimmed();
-    }
-    return wordsOf(asset);
+    if (const Label* row = picture.readWith())
+        return QStringLiteral("Select ") + row->shownText();
+    return wordsOf(picture.asset());
 }
 
 // A panel that takes touches is read as the texts on it, in the order of their indexes.
@@ -131,17 +114,14 @@ void announceName(QObject* object)
 
 } // namespace
 
-void makeAccessible(QWidget* window)
+void makeAccessible(QWidget& window)
 {
     QAccessible::installFactory(controlInterface); // a second install is ignored
-    const auto pictures = window->findChildren<Picture*>();
-    for (Label* label : window->findChildren<Label*>()) {
+    for (Label* label : window.findChildren<Label*>())
         QObject::connect(label, &Label::textChanged, label, [label] { announceName(label); });
-        for (Picture* button : pictures)
-            if (button->asset().art == Art::Select && rowOf(*button) == label)
-                QObject::connect(label, &Label::textChanged, button,
-                                 [button] { announceName(button); });
-    }
+    for (Picture* button : window.findChildren<Picture*>())
+        if (const Label* row = button->readWith())
+            QObject::connect(row, &Label::textChanged, button, [button] { announceName(button); });
 }
 
 } // namespace stopwise

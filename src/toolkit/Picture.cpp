@@ -1,4 +1,4 @@
-#include "shell/Picture.h"
+#include "toolkit/Picture.h"
 
 #include "assets/Artwork.h"
 

@@ -3,7 +3,7 @@
 // touches, so a panel is a control.
 #pragma once
 
-#include "shell/Control.h"
+#include "toolkit/Control.h"
 
 #include <QColor>
 

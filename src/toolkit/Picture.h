@@ -3,9 +3,11 @@
 #pragma once
 
 #include "assets/Asset.h"
-#include "shell/Control.h"
+#include "toolkit/Control.h"
 
 namespace stopwise {
+
+class Label;
 
 class Picture : public Control {
     Q_OBJECT
@@ -14,11 +16,16 @@ public:
 
     const Asset& asset() const { return m_asset; }
 
+    // The label whose text a screen reader reads with this picture (a select button's row).
+    const Label* readWith() const { return m_readWith; }
+    void setReadWith(const Label* label) { m_readWith = label; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Asset m_asset;
+    const Label* m_readWith = nullptr;
 };
 
 } // namespace stopwise

@@ -1,10 +1,13 @@
-// Screen texts are fixed pieces and state values joined end to end, nothing between them.
+// Screen texts are fixed pieces and state values joined end to end, nothing between them;
+// the lines of a multi-line text break at CR LF.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace stopwise {
+
+inline constexpr std::string_view LineBreak = "\r\n";
 
 template <typename... Pieces> std::string joined(const Pieces&... pieces)
 {

@@ -1,4 +1,4 @@
-#include "shell/Control.h"
+#include "toolkit/Control.h"
 
 #include <QMetaMethod>
 #include <QMouseEvent>

@@ -3,6 +3,8 @@
 // candidate names of the current search. Nothing of it is saved. Plain C++.
 #pragma once
 
+#include "common/Steps.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +13,8 @@ namespace stopwise {
 
 struct KioskState {
     std::string KeyPadInput; // lower-case letters and digits, as typed
-    int Mode = 0;            // the step; see Steps.h
-    int DataPageNumber = 0;  // the candidate page on show, from 0
+    Step Mode = Step::Welcome;
+    int DataPageNumber = 0; // the candidate page on show, from 0
     std::string SelectedStreet;
     std::string SelectedCrossStreet;
     std::string SelectedArea;

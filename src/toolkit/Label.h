@@ -4,7 +4,7 @@
 // underline the next character), as everywhere on this kiosk's screens.
 #pragma once
 
-#include "shell/Control.h"
+#include "toolkit/Control.h"
 
 namespace stopwise {
 
