@@ -39,6 +39,13 @@ constexpr ControlRow picture(std::string_view name, short index, int x, int y, A
             .visible = visible};
 }
 
+// A title that names a place whole: too wide for its line, it is set smaller, not wrapped.
+constexpr ControlRow oneLine(ControlRow row)
+{
+    row.fit = Fit::ShrinkToOneLine;
+    return row;
+}
+
 constexpr ControlRow rectangle(std::string_view name, short index, int x, int y, int width,
                                int height, std::uint32_t fill, bool outlined)
 {
@@ -103,8 +110,8 @@ constexpr ControlRow InstructionsControls[] = {
     line("Line2", 8, 40, 424, 40),
     label("InstructionsText", Single, 8, 56, 417, 169,
           "1. Take the 28X on this side of the street to Forbes blah blah", Medium),
-    label("InstructionsTitle", Single, 8, 8, 417, 25,
-          "To get to Forbes Ave && Murray Ave:", Medium),
+    oneLine(label("InstructionsTitle", Single, 8, 8, 417, 25,
+                  "To get to Forbes Ave && Murray Ave:", Medium)),
 };
 
 constexpr ControlRow BusScheduleControls[] = {

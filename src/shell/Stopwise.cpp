@@ -70,6 +70,7 @@ Stopwise::Stopwise(QWidget* parent)
 {
     setObjectName(QStringLiteral("Stopwise"));
     setWindowTitle(QStringLiteral("Stopwise"));
+    setAttribute(Qt::WA_QuitOnClose); // a tool window would otherwise close and leave us running
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor::fromRgb(WindowBackground));

@@ -82,9 +82,10 @@ public:
         return state;
     }
 
+    // Only what a finger could touch can be pressed: a button on show and not greyed.
     QStringList actionNames() const override
     {
-        if (role() != QAccessible::Button || state().disabled)
+        if (role() != QAccessible::Button || state().disabled || !control()->isVisible())
             return {};
         return {pressAction()};
     }
@@ -120,8 +121,7 @@ void makeAccessible(QWidget& window)
     for (Label* label : window.findChildren<Label*>())
         QObject::connect(label, &Label::textChanged, label, [label] { announceName(label); });
     for (Picture* button : window.findChildren<Picture*>())
-        if (const Label* row = button->readWith())
-            QObject::connect(row, &Label::textChanged, button, [button] { announceName(button); });
+        QObject::connect(button, &Picture::nameChanged, button, [button] { announceName(button); });
 }
 
 } // namespace stopwise

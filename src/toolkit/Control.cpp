@@ -28,33 +28,27 @@ void Control::tap()
 void Control::mousePressEvent(QMouseEvent* event)
 {
     event->accept(); // a control with no action still takes the touch: nothing lies below it
-    if (event->button() != Qt::LeftButton)
+    if (m_heldBy != Qt::NoButton)
         return;
-    m_held = true;
+    m_heldBy = event->button();
     emit pressed(m_index);
-}
-
-// A quick second tap arrives as a double click; it is a press like any other.
-void Control::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    mousePressEvent(event);
 }
 
 void Control::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    if (event->button() != Qt::LeftButton || !m_held)
+    if (event->button() != m_heldBy)
         return;
-    m_held = false;
+    m_heldBy = Qt::NoButton;
     emit released(m_index);
-    if (rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked(m_index);
 }
 
 // A control hidden while held will not see the release; its next press starts afresh.
 void Control::hideEvent(QHideEvent*)
 {
-    m_held = false;
+    m_heldBy = Qt::NoButton;
 }
 
 } // namespace stopwise

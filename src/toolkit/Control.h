@@ -2,7 +2,10 @@
 // A touch is a press and a release. Qt keeps delivering the finger's events to the
 // control that took the press, so the release always reaches that control, wherever the
 // finger is lifted; it counts as a click only when the finger is lifted over the control.
-// Sliding off and back on before lifting is still one press and one release.
+// Sliding off and back on before lifting is still one press and one release. Presses and
+// releases come from any pointer button (a finger is always the primary one); a click
+// only from the primary button, and a second button pressed meanwhile is ignored. A quick
+// second tap arrives as a double click, which QWidget hands on as a press like any other.
 #pragma once
 
 #include <QWidget>
@@ -30,13 +33,12 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     short m_index;
-    bool m_held = false;
+    Qt::MouseButton m_heldBy = Qt::NoButton;
 };
 
 } // namespace stopwise

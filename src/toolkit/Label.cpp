@@ -1,12 +1,15 @@
 #include "toolkit/Label.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace stopwise {
 
-Label::Label(QWidget* parent, short index, int pixelSize, Qt::Alignment horizontal)
+Label::Label(QWidget* parent, short index, int pixelSize, Qt::Alignment horizontal, Fit fit)
     : Control(parent, index)
+    , m_pixelSize(pixelSize)
     , m_horizontal(horizontal)
+    , m_fit(fit)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixelSize);
@@ -18,29 +21,63 @@ void Label::setText(const QString& text)
     if (text == m_text)
         return;
     m_text = text;
-    m_drawn = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    update();
+    m_shown.clear();
+    m_underlines.clear();
+    const QString drawn = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (qsizetype i = 0; i < drawn.size(); ++i) {
+        if (drawn[i] == u'&') {
+            if (++i == drawn.size())
+                break;
+            if (drawn[i] != u'&') {
+                QTextCharFormat underlined;
+                underlined.setFontUnderline(true);
+                m_underlines.append({int(m_shown.size()), 1, underlined});
+            }
+        }
+        m_shown += drawn[i];
+    }
+    layOut();
     emit textChanged(m_text);
 }
 
-QString Label::shownText() const
+void Label::resizeEvent(QResizeEvent*)
 {
-    QString shown;
-    for (qsizetype i = 0; i < m_drawn.size(); ++i) {
-        if (m_drawn[i] == u'&' && ++i == m_drawn.size())
-            break;
-        shown += m_drawn[i];
+    layOut();
+}
+
+void Label::layOut()
+{
+    QFont font = this->font();
+    if (m_fit == Fit::ShrinkToOneLine)
+        for (int size = m_pixelSize; size > 0; --size) {
+            font.setPixelSize(size);
+            if (QFontMetricsF(font).horizontalAdvance(m_shown) <= width())
+                break;
+        }
+    QTextOption option(m_horizontal);
+    option.setWrapMode(QTextOption::WordWrap);
+    m_layout.setFont(font);
+    m_layout.setText(QString(m_shown).replace(u'\n', QChar::LineSeparator));
+    m_layout.setTextOption(option);
+    m_layout.setFormats(m_underlines);
+
+    const int pitch = QFontMetrics(font).height();
+    m_layout.beginLayout();
+    int y = 0;
+    for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
+        line.setLineWidth(width());
+        line.setPosition(QPointF(0, y));
+        y += pitch;
     }
-    return shown;
+    m_layout.endLayout();
+    update();
 }
 
 void Label::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(Qt::black);
-    painter.drawText(rect(),
-                     int(m_horizontal) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                     m_drawn);
+    m_layout.draw(&painter, QPointF());
 }
 
 } // namespace stopwise

@@ -1,6 +1,7 @@
 #include "toolkit/Picture.h"
 
 #include "assets/Artwork.h"
+#include "toolkit/Label.h"
 
 #include <QPainter>
 
@@ -12,6 +13,12 @@ Picture::Picture(QWidget* parent, short index, const Asset& asset)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(asset.width, asset.height);
+}
+
+void Picture::setReadWith(const Label* label)
+{
+    m_readWith = label;
+    connect(label, &Label::textChanged, this, &Picture::nameChanged);
 }
 
 void Picture::paintEvent(QPaintEvent*)

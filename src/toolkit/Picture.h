@@ -16,9 +16,13 @@ public:
 
     const Asset& asset() const { return m_asset; }
 
-    // The label whose text a screen reader reads with this picture (a select button's row).
+    // The label whose text a screen reader reads with this picture (a select button's row);
+    // the picture's name changes with that text.
     const Label* readWith() const { return m_readWith; }
-    void setReadWith(const Label* label) { m_readWith = label; }
+    void setReadWith(const Label* label);
+
+signals:
+    void nameChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

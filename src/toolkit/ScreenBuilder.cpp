@@ -15,8 +15,9 @@ QWidget* makeControl(QWidget* panel, const ControlRow& row)
 {
     switch (row.kind) {
     case Kind::Label: {
-        auto* label = new Label(panel, row.index, row.fontPixels,
-                                row.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
+        auto* label =
+            new Label(panel, row.index, row.fontPixels,
+                      row.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft, row.fit);
         label->setText(row.text);
         return label;
     }

@@ -23,6 +23,9 @@ inline constexpr int Small = 17;
 
 enum class Kind : std::uint8_t { Label, Picture, Rectangle, Line };
 enum class Align : std::uint8_t { Left, Centre };
+// How a label's text meets its box: wrapped at word boundaries and cut off below, or kept
+// on one line at a smaller size when it is too wide.
+enum class Fit : std::uint8_t { Wrap, ShrinkToOneLine };
 
 struct ControlRow {
     std::string_view name;
@@ -32,6 +35,7 @@ struct ControlRow {
     std::string_view text = {}; // labels
     int fontPixels = Medium;    // labels
     Align align = Align::Left;  // labels
+    Fit fit = Fit::Wrap;        // labels
     Asset asset{};              // pictures
     // A picture that chooses a row is read out with the text of the label of this name and
     // the same index on its panel.
