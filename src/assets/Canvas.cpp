@@ -51,6 +51,13 @@ void Canvas::fill(const QRectF& area, QColor colour)
     m_painter.fillRect(area, colour);
 }
 
+void Canvas::framed(const QRectF& area, QColor face, QColor edge, qreal edgeWidth)
+{
+    // Two fills rather than a stroke: a thin pen's corners come out faded, not square.
+    fill(area, edge);
+    fill(area.adjusted(edgeWidth, edgeWidth, -edgeWidth, -edgeWidth), face);
+}
+
 void Canvas::rounded(const QRectF& area, qreal radius, QColor face, QColor edge, qreal edgeWidth)
 {
     // The pen is centred on its path: draw the path half a pen inside the area.

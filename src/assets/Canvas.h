@@ -24,6 +24,9 @@ public:
     qreal scaled(qreal logical) const { return logical * m_dpr; }
 
     void fill(const QRectF& area, QColor colour);
+    // A rectangle filling `area` (whole device pixels) with an outline of `edgeWidth` inside
+    // it and square corners.
+    void framed(const QRectF& area, QColor face, QColor edge, qreal edgeWidth);
     // A shape with rounded corners of `radius` (device pixels) filling `area`, with an
     // outline of `edgeWidth` inside it.
     void rounded(const QRectF& area, qreal radius, QColor face, QColor edge, qreal edgeWidth);

@@ -54,7 +54,7 @@ void drawBox(Canvas& canvas, const Asset& asset, const Look& look)
     const int depth = look.shadowDepth;
     canvas.fill(canvas.box(depth, depth, asset.width - depth, asset.height - depth),
                 rgb(colour::ShadowGrey));
-    canvas.rounded(box, 0, rgb(look.face), rgb(look.edge), canvas.hairline());
+    canvas.framed(box, rgb(look.face), rgb(look.edge), canvas.hairline());
     canvas.words(box, wordsOf(asset), look.typeface, look.textPixels, rgb(look.ink));
 }
 
@@ -82,7 +82,7 @@ void drawDisc(Canvas& canvas, const Asset& asset, const Look& look)
 void drawCard(Canvas& canvas, const Asset& asset, const Look& look)
 {
     const QRectF card = canvas.box(0, 1, asset.width, asset.height - 2);
-    canvas.rounded(card, 0, rgb(look.face), rgb(look.edge), std::round(canvas.scaled(CardEdge)));
+    canvas.framed(card, rgb(look.face), rgb(look.edge), std::round(canvas.scaled(CardEdge)));
 }
 
 } // namespace
