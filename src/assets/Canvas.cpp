@@ -70,18 +70,28 @@ void Canvas::rounded(const QRectF& area, qreal radius, QColor face, QColor edge,
 
 void Canvas::softShadow(const QRectF& area, qreal radius, qreal blur, QColor colour)
 {
+    // The fade is built as one mask of densities and the colour laid through it once, so each
+    // shadow pixel is a mix of the colour and the ground and stays grey: colour laid in many
+    // faint layers rounds each channel apart and drifts in hue.
+    QImage shadow(m_image.size(), QImage::Format_ARGB32_Premultiplied);
+    shadow.fill(Qt::transparent);
+    QPainter painter(&shadow);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
     // Nested layers from outside in, each a little denser where more of them overlap.
     const int layers = std::max(2, int(std::ceil(blur * 2)));
-    const qreal alpha = 1 - std::pow(1 - colour.alphaF(), 1.0 / layers);
-    QColor layerColour = colour;
-    layerColour.setAlphaF(alpha);
-    m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(layerColour);
+    painter.setBrush(QColor::fromRgbF(0, 0, 0, 1 - std::pow(1 - colour.alphaF(), 1.0 / layers)));
     for (int layer = 0; layer < layers; ++layer) {
         const qreal grow = blur / 2 - blur * (layer + 0.5) / layers;
-        m_painter.drawRoundedRect(area.adjusted(-grow, -grow, grow, grow), radius + grow,
-                                  radius + grow);
+        painter.drawRoundedRect(area.adjusted(-grow, -grow, grow, grow), radius + grow,
+                                radius + grow);
     }
+    // Colour the mask, keeping its densities.
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    colour.setAlpha(255);
+    painter.fillRect(shadow.rect(), colour);
+    painter.end();
+    m_painter.drawImage(0, 0, shadow);
 }
 
 void Canvas::words(const QRectF& area, const QString& text, Typeface typeface, int pixels,
