@@ -94,27 +94,34 @@ void Canvas::softShadow(const QRectF& area, qreal radius, qreal blur, QColor col
     m_painter.drawImage(0, 0, shadow);
 }
 
-void Canvas::words(const QRectF& area, const QString& text, Typeface typeface, int pixels,
-                   QColor ink)
+QFont Canvas::font(Typeface typeface, int pixels) const
 {
     QFont font = fontFor(typeface);
-    // A word on a key is set tighter than the typewriter's even pitch, so that "clear" fits
-    // a key at a size that still reads.
-    if (typeface == Typeface::Typewriter && text.size() > 1)
-        font.setLetterSpacing(QFont::PercentageSpacing, 84);
-    int size = int(std::round(pixels * m_dpr));
-    for (;; --size) {
-        font.setPixelSize(size);
-        if (size <= 1 || QFontMetricsF(font).horizontalAdvance(text) <= area.width())
-            break;
-    }
+    font.setPixelSize(int(std::round(pixels * m_dpr)));
+    return font;
+}
+
+void Canvas::words(const QRectF& area, const QString& text, const QFont& font, QColor ink)
+{
     const QFontMetricsF metrics(font);
     // Centre the capitals: they set the height a reader sees, whatever the descenders do.
     const qreal x = std::round(area.center().x() - metrics.horizontalAdvance(text) / 2);
     const qreal baseline = std::round(area.center().y() + metrics.capHeight() / 2);
+    write(QPointF(x, baseline), text, font, ink);
+}
+
+void Canvas::wordsOnInk(const QRectF& area, const QString& text, const QFont& font, QColor ink)
+{
+    // A word's advance and capitals say little of where its small letters lie.
+    const QPointF origin = area.center() - QFontMetricsF(font).tightBoundingRect(text).center();
+    write(QPointF(std::round(origin.x()), std::round(origin.y())), text, font, ink);
+}
+
+void Canvas::write(QPointF baseline, const QString& text, const QFont& font, QColor ink)
+{
     m_painter.setFont(font);
     m_painter.setPen(ink);
-    m_painter.drawText(QPointF(x, baseline), text);
+    m_painter.drawText(baseline, text);
 }
 
 QPixmap Canvas::finish()
