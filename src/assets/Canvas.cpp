@@ -51,6 +51,13 @@ void Canvas::fill(const QRectF& area, QColor colour)
     m_painter.fillRect(area, colour);
 }
 
+void Canvas::framed(const QRectF& area, QColor face, QColor edge, qreal edgeWidth)
+{
+    // Two fills rather than a stroke: a thin pen's corners come out faded, not square.
+    fill(area, edge);
+    fill(area.adjusted(edgeWidth, edgeWidth, -edgeWidth, -edgeWidth), face);
+}
+
 void Canvas::rounded(const QRectF& area, qreal radius, QColor face, QColor edge, qreal edgeWidth)
 {
     // The pen is centred on its path: draw the path half a pen inside the area.
@@ -63,41 +70,58 @@ void Canvas::rounded(const QRectF& area, qreal radius, QColor face, QColor edge,
 
 void Canvas::softShadow(const QRectF& area, qreal radius, qreal blur, QColor colour)
 {
+    // The fade is built as one mask of densities and the colour laid through it once, so each
+    // shadow pixel is a mix of the colour and the ground and stays grey: colour laid in many
+    // faint layers rounds each channel apart and drifts in hue.
+    QImage shadow(m_image.size(), QImage::Format_ARGB32_Premultiplied);
+    shadow.fill(Qt::transparent);
+    QPainter painter(&shadow);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
     // Nested layers from outside in, each a little denser where more of them overlap.
     const int layers = std::max(2, int(std::ceil(blur * 2)));
-    const qreal alpha = 1 - std::pow(1 - colour.alphaF(), 1.0 / layers);
-    QColor layerColour = colour;
-    layerColour.setAlphaF(alpha);
-    m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(layerColour);
+    painter.setBrush(QColor::fromRgbF(0, 0, 0, 1 - std::pow(1 - colour.alphaF(), 1.0 / layers)));
     for (int layer = 0; layer < layers; ++layer) {
         const qreal grow = blur / 2 - blur * (layer + 0.5) / layers;
-        m_painter.drawRoundedRect(area.adjusted(-grow, -grow, grow, grow), radius + grow,
-                                  radius + grow);
+        painter.drawRoundedRect(area.adjusted(-grow, -grow, grow, grow), radius + grow,
+                                radius + grow);
     }
+    // Colour the mask, keeping its densities.
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    colour.setAlpha(255);
+    painter.fillRect(shadow.rect(), colour);
+    painter.end();
+    m_painter.drawImage(0, 0, shadow);
 }
 
-void Canvas::words(const QRectF& area, const QString& text, Typeface typeface, int pixels,
-                   QColor ink)
+QFont Canvas::font(Typeface typeface, int pixels) const
 {
     QFont font = fontFor(typeface);
-    // A word on a key is set tighter than the typewriter's even pitch, so that "clear" fits
-    // a key at a size that still reads.
-    if (typeface == Typeface::Typewriter && text.size() > 1)
-        font.setLetterSpacing(QFont::PercentageSpacing, 84);
-    int size = int(std::round(pixels * m_dpr));
-    for (;; --size) {
-        font.setPixelSize(size);
-        if (size <= 1 || QFontMetricsF(font).horizontalAdvance(text) <= area.width())
-            break;
-    }
+    font.setPixelSize(int(std::round(pixels * m_dpr)));
+    return font;
+}
+
+void Canvas::words(const QRectF& area, const QString& text, const QFont& font, QColor ink)
+{
     const QFontMetricsF metrics(font);
     // Centre the capitals: they set the height a reader sees, whatever the descenders do.
     const qreal x = std::round(area.center().x() - metrics.horizontalAdvance(text) / 2);
     const qreal baseline = std::round(area.center().y() + metrics.capHeight() / 2);
+    write(QPointF(x, baseline), text, font, ink);
+}
+
+void Canvas::wordsOnInk(const QRectF& area, const QString& text, const QFont& font, QColor ink)
+{
+    // A word's advance and capitals say little of where its small letters lie.
+    const QPointF origin = area.center() - QFontMetricsF(font).tightBoundingRect(text).center();
+    write(QPointF(std::round(origin.x()), std::round(origin.y())), text, font, ink);
+}
+
+void Canvas::write(QPointF baseline, const QString& text, const QFont& font, QColor ink)
+{
     m_painter.setFont(font);
     m_painter.setPen(ink);
-    m_painter.drawText(QPointF(x, baseline), text);
+    m_painter.drawText(baseline, text);
 }
 
 QPixmap Canvas::finish()

@@ -24,17 +24,27 @@ public:
     qreal scaled(qreal logical) const { return logical * m_dpr; }
 
     void fill(const QRectF& area, QColor colour);
+    // A rectangle filling `area` (whole device pixels) with an outline of `edgeWidth` inside
+    // it and square corners.
+    void framed(const QRectF& area, QColor face, QColor edge, qreal edgeWidth);
     // A shape with rounded corners of `radius` (device pixels) filling `area`, with an
     // outline of `edgeWidth` inside it.
     void rounded(const QRectF& area, qreal radius, QColor face, QColor edge, qreal edgeWidth);
     // A blurred shadow of the rounded shape `area`, `blur` device pixels wide at its edges.
     void softShadow(const QRectF& area, qreal radius, qreal blur, QColor colour);
-    // One line of words centred in `area`, as large as `pixels` (logical) allows.
-    void words(const QRectF& area, const QString& text, Typeface typeface, int pixels, QColor ink);
+    // The typeface at a size of `pixels` logical pixels, for this surface.
+    QFont font(Typeface typeface, int pixels) const;
+    // One line of words centred in `area`: across on its advance, down on its capitals.
+    void words(const QRectF& area, const QString& text, const QFont& font, QColor ink);
+    // One line of words with its ink centred in `area` both ways.
+    void wordsOnInk(const QRectF& area, const QString& text, const QFont& font, QColor ink);
 
     QPixmap finish();
 
 private:
+    // The words with their baseline starting at `baseline`.
+    void write(QPointF baseline, const QString& text, const QFont& font, QColor ink);
+
     QImage m_image;
     QPainter m_painter;
     qreal m_dpr;

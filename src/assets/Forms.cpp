@@ -10,10 +10,10 @@
 namespace stopwise {
 namespace {
 
-constexpr qreal KeyCorner = 6;  // the radius of a key's corners
-constexpr qreal SoftBlur = 3;   // how wide the edge of a soft shadow fades
-constexpr qreal KeySignGap = 2; // between a key's outline and its sign
-constexpr qreal CardEdge = 2;   // the width of the card's outline
+constexpr qreal KeyCorner = 6;   // the radius of a key's corners
+constexpr qreal SoftBlur = 3;    // how wide the edge of a soft shadow fades
+constexpr qreal CardEdge = 2;    // the width of the card's outline
+constexpr int KeyWordPitch = 84; // the spacing of a word on a key, in percent of the pitch
 
 QColor rgb(std::uint32_t value)
 {
@@ -35,16 +35,23 @@ void softShadowUnder(Canvas& canvas, const QRectF& form, qreal radius, const Loo
     canvas.softShadow(form.translated(depth, depth), radius, canvas.scaled(SoftBlur), shadow);
 }
 
-// A square key with curved corners; its sign a little in from the outline.
+// A square key with curved corners, carrying a one-letter sign or a word.
 void drawKey(Canvas& canvas, const Asset& asset, const Look& look)
 {
     const QRectF key = formBox(canvas, asset, look, 1);
     const qreal radius = canvas.scaled(KeyCorner);
     softShadowUnder(canvas, key, radius, look);
     canvas.rounded(key, radius, rgb(look.face), rgb(look.edge), canvas.hairline());
-    const qreal inset = canvas.scaled(KeySignGap);
-    canvas.words(key.adjusted(inset, inset, -inset, -inset), wordsOf(asset), look.typeface,
-                 look.textPixels, rgb(look.ink));
+    const QString text = wordsOf(asset);
+    if (text.size() == 1) {
+        canvas.words(key, text, canvas.font(look.typeface, look.signPixels), rgb(look.ink));
+        return;
+    }
+    // A word is set tighter than the typewriter's even pitch, so that "clear" fits a key at
+    // a size that still reads, and centred on its ink, which the even pitch leaves off-centre.
+    QFont font = canvas.font(look.typeface, look.wordPixels);
+    font.setLetterSpacing(QFont::PercentageSpacing, KeyWordPitch);
+    canvas.wordsOnInk(key, text, font, rgb(look.ink));
 }
 
 // A rectangle on a solid dark shadow of the same size set down and to the right.
@@ -54,8 +61,8 @@ void drawBox(Canvas& canvas, const Asset& asset, const Look& look)
     const int depth = look.shadowDepth;
     canvas.fill(canvas.box(depth, depth, asset.width - depth, asset.height - depth),
                 rgb(colour::ShadowGrey));
-    canvas.rounded(box, 0, rgb(look.face), rgb(look.edge), canvas.hairline());
-    canvas.words(box, wordsOf(asset), look.typeface, look.textPixels, rgb(look.ink));
+    canvas.framed(box, rgb(look.face), rgb(look.edge), canvas.hairline());
+    canvas.words(box, wordsOf(asset), canvas.font(look.typeface, look.wordPixels), rgb(look.ink));
 }
 
 // A rectangle with half-round ends.
@@ -64,8 +71,7 @@ void drawPill(Canvas& canvas, const Asset& asset, const Look& look)
     const QRectF pill = formBox(canvas, asset, look, 1);
     const qreal radius = pill.height() / 2;
     canvas.rounded(pill, radius, rgb(look.face), rgb(look.edge), canvas.hairline());
-    canvas.words(pill.adjusted(radius, 0, -radius, 0), wordsOf(asset), look.typeface,
-                 look.textPixels, rgb(look.ink));
+    canvas.words(pill, wordsOf(asset), canvas.font(look.typeface, look.wordPixels), rgb(look.ink));
 }
 
 // A circle as wide as the picture allows, with its shadow.
@@ -82,7 +88,7 @@ void drawDisc(Canvas& canvas, const Asset& asset, const Look& look)
 void drawCard(Canvas& canvas, const Asset& asset, const Look& look)
 {
     const QRectF card = canvas.box(0, 1, asset.width, asset.height - 2);
-    canvas.rounded(card, 0, rgb(look.face), rgb(look.edge), std::round(canvas.scaled(CardEdge)));
+    canvas.framed(card, rgb(look.face), rgb(look.edge), std::round(canvas.scaled(CardEdge)));
 }
 
 } // namespace

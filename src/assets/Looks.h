@@ -34,7 +34,8 @@ struct Look {
     std::uint32_t edge;   // its outline
     std::uint32_t ink;    // its words or sign
     Typeface typeface;
-    int textPixels;  // the largest size of the words; long words are set smaller to fit
+    int wordPixels;  // the size of its words, fixed so that words of a family always match
+    int signPixels;  // keys: the size of a one-letter sign, larger than a word
     int shadowDepth; // how far the shadow lies right of and below the form
 };
 
@@ -45,18 +46,19 @@ inline constexpr auto Looks = [] {
     using enum Typeface;
     // clang-format off
     return std::to_array<Look>({
-    //   art                 size      form  ground      face        edge       ink        typeface    px  shadow
-        {Art::Key,          40,  40,  Key,  White,      White,      MidGrey,   DarkGrey,  Typewriter, 26, 2},
-        {Art::GreyKey,      40,  40,  Key,  White,      CardGrey,   MidGrey,   DarkGrey,  Typewriter, 26, 2},
-        {Art::PressedKey,   40,  40,  Key,  White,      NearBlack,  NearBlack, White,     Typewriter, 26, 2},
-        {Art::LargeButton, 424, 135,  Box,  White,      PaperGrey,  NearBlack, NearBlack, Sans,       30, 5},
-        {Art::OkLarge,     115,  58,  Box,  White,      PaperGrey,  NearBlack, NearBlack, Sans,       22, 3},
-        {Art::OkSmall,     115,  35,  Box,  ScreenGrey, White,      NearBlack, NearBlack, Sans,       18, 3},
-        {Art::PagingActive,159,  31,  Pill, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,       16, 0},
-        {Art::PagingGreyed,159,  31,  Pill, PaperGrey,  ButtonGrey, SoftGrey,  SoftGrey,  Sans,       16, 0},
-        {Art::Back,         85,  29,  Pill, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,       15, 0},
-        {Art::Select,       37,  38,  Disc, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,        0, 2},
-        {Art::Card,        261, 282,  Card, White,      CardGrey,   MidGrey,   MidGrey,   Sans,        0, 0},
+    //                                                                                    word sign
+    //   art                 size      form  ground      face        edge       ink        typeface    px  px  shadow
+        {Art::Key,          40,  40,  Key,  White,      White,      MidGrey,   DarkGrey,  Typewriter, 10, 26, 2},
+        {Art::GreyKey,      40,  40,  Key,  White,      CardGrey,   MidGrey,   DarkGrey,  Typewriter, 10, 26, 2},
+        {Art::PressedKey,   40,  40,  Key,  White,      NearBlack,  NearBlack, White,     Typewriter, 10, 26, 2},
+        {Art::LargeButton, 424, 135,  Box,  White,      PaperGrey,  NearBlack, NearBlack, Sans,       30,  0, 5},
+        {Art::OkLarge,     115,  58,  Box,  White,      PaperGrey,  NearBlack, NearBlack, Sans,       22,  0, 3},
+        {Art::OkSmall,     115,  35,  Box,  ScreenGrey, White,      NearBlack, NearBlack, Sans,       18,  0, 3},
+        {Art::PagingActive,159,  31,  Pill, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,       16,  0, 0},
+        {Art::PagingGreyed,159,  31,  Pill, PaperGrey,  ButtonGrey, SoftGrey,  SoftGrey,  Sans,       16,  0, 0},
+        {Art::Back,         85,  29,  Pill, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,       16,  0, 0},
+        {Art::Select,       37,  38,  Disc, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,        0,  0, 2},
+        {Art::Card,        261, 282,  Card, White,      CardGrey,   MidGrey,   MidGrey,   Sans,        0,  0, 0},
     });
     // clang-format on
 }();

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace stopwise {
 
 Shape::Shape(QWidget* parent, QColor fill, bool outlined)
@@ -15,12 +17,20 @@ Shape::Shape(QWidget* parent, QColor fill, bool outlined)
 
 void Shape::paintEvent(QPaintEvent*)
 {
+    // Paint in device pixels: the widget's device box is rounded the way Qt rounds its clip,
+    // so the outline is whole pixels, as wide on every side and flush with the edges at any
+    // pixel ratio, instead of a logical 1-pixel pen that rounds differently on each side.
     QPainter painter(this);
-    painter.fillRect(rect(), m_fill);
-    if (m_outlined) {
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QTransform toDevice = painter.deviceTransform();
+    const QRect area = toDevice.mapRect(rect());
+    painter.setWorldTransform(toDevice.inverted());
+    if (!m_outlined) {
+        painter.fillRect(area, m_fill);
+        return;
     }
+    const int edge = std::max(1, qRound(devicePixelRatioF()));
+    painter.fillRect(area, Qt::black);
+    painter.fillRect(area.adjusted(edge, edge, -edge, -edge), m_fill);
 }
 
 } // namespace stopwise
