@@ -11,14 +11,22 @@ namespace {
 QFont fontFor(Typeface typeface)
 {
     QFont font;
-    if (typeface == Typeface::Typewriter) {
+    switch (typeface) {
+    case Typeface::Typewriter:
         font.setFamilies({QStringLiteral("Nimbus Mono PS"), QStringLiteral("Courier New"),
                           QStringLiteral("FreeMono")});
         font.setStyleHint(QFont::TypeWriter);
         font.setWeight(QFont::Bold);
-    } else {
+        break;
+    case Typeface::Narrow:
+        font.setFamilies({QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("Arial Narrow")});
+        font.setStyleHint(QFont::SansSerif);
+        font.setWeight(QFont::Bold);
+        break;
+    case Typeface::Sans:
         font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
         font.setStyleHint(QFont::SansSerif);
+        break;
     }
     return font;
 }

@@ -10,10 +10,9 @@
 namespace stopwise {
 namespace {
 
-constexpr qreal KeyCorner = 6;   // the radius of a key's corners
-constexpr qreal SoftBlur = 3;    // how wide the edge of a soft shadow fades
-constexpr qreal CardEdge = 2;    // the width of the card's outline
-constexpr int KeyWordPitch = 84; // the spacing of a word on a key, in percent of the pitch
+constexpr qreal KeyCorner = 6; // the radius of a key's corners
+constexpr qreal SoftBlur = 3;  // how wide the edge of a soft shadow fades
+constexpr qreal CardEdge = 2;  // the width of the card's outline
 
 QColor rgb(std::uint32_t value)
 {
@@ -43,15 +42,10 @@ void drawKey(Canvas& canvas, const Asset& asset, const Look& look)
     softShadowUnder(canvas, key, radius, look);
     canvas.rounded(key, radius, rgb(look.face), rgb(look.edge), canvas.hairline());
     const QString text = wordsOf(asset);
-    if (text.size() == 1) {
-        canvas.words(key, text, canvas.font(look.typeface, look.signPixels), rgb(look.ink));
-        return;
-    }
-    // A word is set tighter than the typewriter's even pitch, so that "clear" fits a key at
-    // a size that still reads, and centred on its ink, which the even pitch leaves off-centre.
-    QFont font = canvas.font(look.typeface, look.wordPixels);
-    font.setLetterSpacing(QFont::PercentageSpacing, KeyWordPitch);
-    canvas.wordsOnInk(key, text, font, rgb(look.ink));
+    if (text.size() == 1)
+        canvas.words(key, text, canvas.font(Typeface::Typewriter, look.signPixels), rgb(look.ink));
+    else // centred on its ink: small letters say little of where a word's middle lies
+        canvas.wordsOnInk(key, text, canvas.font(look.typeface, look.wordPixels), rgb(look.ink));
 }
 
 // A rectangle on a solid dark shadow of the same size set down and to the right.

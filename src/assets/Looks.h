@@ -21,7 +21,8 @@ enum class Form : std::uint8_t {
 };
 
 enum class Typeface : std::uint8_t {
-    Typewriter, // the key signs
+    Typewriter, // the one-letter signs on the keys
+    Narrow,     // the words on the keys, which must fit a key at a size that reads
     Sans,       // the words on buttons
 };
 
@@ -33,10 +34,10 @@ struct Look {
     std::uint32_t face;   // the form's fill
     std::uint32_t edge;   // its outline
     std::uint32_t ink;    // its words or sign
-    Typeface typeface;
-    int wordPixels;  // the size of its words, fixed so that words of a family always match
-    int signPixels;  // keys: the size of a one-letter sign, larger than a word
-    int shadowDepth; // how far the shadow lies right of and below the form
+    Typeface typeface;    // of its words
+    int wordPixels;       // the size of its words, fixed so that words of a family always match
+    int signPixels;       // keys: the size of a one-letter sign, set in the typewriter face
+    int shadowDepth;      // how far the shadow lies right of and below the form
 };
 
 // One row per family, in the order of Art.
@@ -48,9 +49,9 @@ inline constexpr auto Looks = [] {
     return std::to_array<Look>({
     //                                                                                    word sign
     //   art                 size      form  ground      face        edge       ink        typeface    px  px  shadow
-        {Art::Key,          40,  40,  Key,  White,      White,      MidGrey,   DarkGrey,  Typewriter, 10, 26, 2},
-        {Art::GreyKey,      40,  40,  Key,  White,      CardGrey,   MidGrey,   DarkGrey,  Typewriter, 10, 26, 2},
-        {Art::PressedKey,   40,  40,  Key,  White,      NearBlack,  NearBlack, White,     Typewriter, 10, 26, 2},
+        {Art::Key,          40,  40,  Key,  White,      White,      MidGrey,   DarkGrey,  Narrow,     13, 26, 2},
+        {Art::GreyKey,      40,  40,  Key,  White,      CardGrey,   MidGrey,   DarkGrey,  Narrow,     13, 26, 2},
+        {Art::PressedKey,   40,  40,  Key,  White,      NearBlack,  NearBlack, White,     Narrow,     13, 26, 2},
         {Art::LargeButton, 424, 135,  Box,  White,      PaperGrey,  NearBlack, NearBlack, Sans,       30,  0, 5},
         {Art::OkLarge,     115,  58,  Box,  White,      PaperGrey,  NearBlack, NearBlack, Sans,       22,  0, 3},
         {Art::OkSmall,     115,  35,  Box,  ScreenGrey, White,      NearBlack, NearBlack, Sans,       18,  0, 3},
