@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     const int repetitions = app.arguments().value(1, "2000").toInt();
 
     testing::Kiosk kiosk;
-    kiosk.touchAll({"Intro", "HowDoIGetTo", "IKnowStreetNames"});
+    kiosk.walk({"Intro", "HowDoIGetTo", "IKnowStreetNames"});
     const QPoint m = kiosk.centre("Letters(12)"), clear = kiosk.centre("Letters(27)");
     QCoreApplication::processEvents();
 

@@ -1,199 +1,240 @@
-// Searching by touch: the keypads, the candidate pages, the choices and the directions,
-// all through touches at window coordinates. (Back is walked with the other moves.)
+// Searching by touch: what each search step shows for what is typed (prompts, titles, the
+// echo, candidates and the paging picture), the keys under a finger, turning pages, the
+// choices, and both trips to their directions. One window serves every row; each row
+// starts on the main menu.
 #include "KioskHarness.h"
-#include "common/Steps.h"
+
+#include <QTest>
 
 using namespace stopwise;
 using stopwise::testing::Kiosk;
 
 namespace {
 
-const QStringList StreetSearch = {"Intro", "HowDoIGetTo", "IKnowStreetNames"};
-const QStringList AreaSearch = {"Intro", "HowDoIGetTo", "IKnowLocation"};
+const QStringList Streets = {"HowDoIGetTo", "IKnowStreetNames"};
+const QStringList Areas = {"HowDoIGetTo", "IKnowLocation"};
+const QStringList Forbes = Streets + QStringList{"type f", "choose Forbes Ave"};
+const QStringList Oakland = Areas + QStringList{"type o", "choose Oakland"};
 
-QString letter(char c)
+QPoint at(Kiosk& kiosk, const QString& target)
 {
-    return QStringLiteral("Letters(%1)").arg(c - 'a');
+    const QStringList xy = target.split(u',');
+    return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : kiosk.centre(target);
 }
 
 } // namespace
 
 class TestSearch : public QObject {
     Q_OBJECT
+    std::unique_ptr<Kiosk> m_kiosk;
 private slots:
-    void wholeStreetTrip();
-    void wholeLocationTrip();
-    void lettersAndDigits();
-    void keypadSwitchKeepsText();
-    void clearShowsThePromptAgain();
-    void keyActsOnRelease_data();
-    void keyActsOnRelease();
+    void initTestCase() { m_kiosk = std::make_unique<Kiosk>(); }
+    void init() { m_kiosk->toMainMenu(); }
+    void whatIsShown_data();
+    void whatIsShown();
+    void keysUnderAFinger_data();
+    void keysUnderAFinger();
     void pagesWrapAround_data();
     void pagesWrapAround();
-    void choiceOnSecondPage();
-    void choiceIsACopy();
-    void noMatchPrompts_data();
-    void noMatchPrompts();
-    void emptyTypedTextShowsTwoQuotes();
-    void idlePagingPicturesDoNothing_data();
-    void idlePagingPicturesDoNothing();
+    void choices_data();
+    void choices();
 };
 
-void TestSearch::wholeStreetTrip()
+// The right-hand panel after each walk: the prompt panel with its title and text, or the
+// list with its title, echo, names and paging picture.
+void TestSearch::whatIsShown_data()
 {
-    Kiosk kiosk;
-    kiosk.touchAll(StreetSearch);
-    QCOMPARE(kiosk.text("StreetSelectTitle"), QStringLiteral("Select a street:"));
-    kiosk.type("f");
-    QCOMPARE(kiosk.visiblePanels(), (QStringList{"StreetSelectList", "KeyPad"}));
-    QCOMPARE(kiosk.text("SearchWord"), QStringLiteral("F..."));
-    QCOMPARE(kiosk.rows(),
-             (QStringList{"Fifth Ave.", "Forbes Ave", "Frankstown Rd", "Freeport Rd"}));
-    QVERIFY(kiosk.control("MoreStreets(1)")->isVisible()); // four names fit one page
-    QVERIFY(!kiosk.control("MoreStreets(0)")->isVisible());
-    QVERIFY(kiosk.choose("Forbes Ave"));
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text"); // the prompt, or the echo above the list
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("paging"); // the paging picture on show with the list
 
-    QCOMPARE(int(kiosk.state().Mode), int(Step::CrossStreet));
-    QCOMPARE(kiosk.text("StreetSelectText"),
-             QStringLiteral("What cross street of Forbes Ave do you want to go to?"));
-    kiosk.type("m");
-    QCOMPARE(kiosk.rows(), QStringList{"Murray Ave"});
-    QVERIFY(kiosk.choose("Murray Ave"));
-
-    QCOMPARE(kiosk.visiblePanels(), QStringList{"Instructions"});
-    QCOMPARE(kiosk.shown("InstructionsTitle"),
-             QStringLiteral("To get to Forbes Ave & Murray Ave:"));
-    QCOMPARE(kiosk.shown("InstructionsText"),
-             QStringLiteral("1. Take the 28X on this side of the street to Forbes Ave & Morewood "
-                            "Ave.\n2. Walk Across the street.\n3. Take the 61C to Forbes Ave & "
-                            "Murray Ave"));
-    kiosk.touch("InstructionsOK");
-    QCOMPARE(kiosk.visiblePanels(), QStringList{"MainMenu"});
-    QCOMPARE(kiosk.state().SelectedStreet, std::string("Forbes Ave"));
-    QCOMPARE(kiosk.state().SelectedCrossStreet, std::string("Murray Ave"));
+    const QStringList none;
+    QTest::newRow("street prompt") << Streets << "Select a street:"
+                                   << "Use the buttons on the left to type in the name of the "
+                                      "street you want to go to."
+                                   << none << "";
+    QTest::newRow("four streets fit a page")
+        << Streets + QStringList{"type f"} << "Select a street:"
+        << "F..." << QStringList{"Fifth Ave.", "Forbes Ave", "Frankstown Rd", "Freeport Rd"}
+        << "MoreStreets(1)";
+    QTest::newRow("six streets need two")
+        << Streets + QStringList{"type m"} << "Select a street:"
+        << "M..." << QStringList{"Marion Street", "Meyran Ave", "Milwaukee St", "Monongahela Ave"}
+        << "MoreStreets(0)";
+    QTest::newRow("letters and digits")
+        << Streets + QStringList{"type n", "Letters(26)", "Numbers(6)", "Numbers(2)"}
+        << "Select a Street:"
+        << "I don't know any streets that start with \"n62\". Press clear and try another street."
+        << none << "";
+    QTest::newRow("switching keypads keeps the text")
+        << Streets + QStringList{"Letters(26)", "Numbers(8)", "Numbers(10)", "type t"}
+        << "Select a street:"
+        << "8t..." << QStringList{"8th Ave", "8th Ave East"} << "MoreStreets(1)";
+    QTest::newRow("clear shows the prompt again")
+        << Streets + QStringList{"type m", "MoreStreets(0)", "Letters(26)", "Numbers(11)"}
+        << "Select a street:"
+        << "Use the buttons on the left to type in the name of the street you want to go to."
+        << none << "";
+    QTest::newRow("cross-street prompt")
+        << Forbes << "Select a cross Street:"
+        << "What cross street of Forbes Ave do you want to go to?" << none << "";
+    QTest::newRow("cross streets") << Forbes + QStringList{"type m"} << "Select a cross Street:"
+                                   << "M..." << QStringList{"Murray Ave"} << "MoreStreets(1)";
+    QTest::newRow("no cross street")
+        << Forbes + QStringList{"type z"} << "Select a Cross Street:"
+        << "I don't know any cross streets of Forbes Ave that start with \"z\". Press clear and "
+           "try another street."
+        << none << "";
+    QTest::newRow("area prompt") << Areas << "Select an area or township:"
+                                 << "Use the buttons on the left to type in the name of the area "
+                                    "or township you want to go to."
+                                 << none << "";
+    QTest::newRow("six areas") << Areas + QStringList{"type w"} << "Select an Area:"
+                               << "W..."
+                               << QStringList{"Waterfront", "Waterworks Mall", "Wharton Sq.",
+                                              "Wilkinsburg"}
+                               << "MoreAreas(0)";
+    QTest::newRow("no area")
+        << Areas + QStringList{"type q"} << "Select an area or township:"
+        << "I don't know any areas or townships that start with \"q\". Press clear and try "
+           "another."
+        << none << "";
+    QTest::newRow("every stop of the area, untyped")
+        << Oakland << "Select a stop:"
+        << ""
+        << QStringList{"Cathedral of Learning", "Pitt. Union Station", "Children's Hospital",
+                       "Carlow College"}
+        << "MoreStops(0)";
+    QTest::newRow("stops beginning with c")
+        << Oakland + QStringList{"type c"} << "Select a stop:"
+        << "C..."
+        << QStringList{"Cathedral of Learning", "Children's Hospital", "Carlow College", "CMU"}
+        << "MoreStops(1)";
+    QTest::newRow("no stop") << Oakland + QStringList{"type z"} << "Select a stop:"
+                             << "I don't know any stops in Oakland that start with \"z\". Press "
+                                "clear and try another."
+                             << none << "";
+    QTest::newRow("an area without stops, untyped")
+        << Areas + QStringList{"type mo", "choose Monroeville"} << "Select a stop:"
+        << "I don't know any stops in Monroeville that start with \"\". Press clear and try "
+           "another."
+        << none << "";
 }
 
-void TestSearch::wholeLocationTrip()
+void TestSearch::whatIsShown()
 {
-    Kiosk kiosk;
-    kiosk.touchAll(AreaSearch);
-    QCOMPARE(kiosk.text("StreetSelectTitle"), QStringLiteral("Select an area or township:"));
-    kiosk.type("o");
-    QCOMPARE(kiosk.text("StreetSelectListTitle"), QStringLiteral("Select an Area:"));
-    QCOMPARE(kiosk.rows(), (QStringList{"Oak Hill", "Oakland"}));
-    QVERIFY(kiosk.choose("Oakland"));
-
-    QCOMPARE(int(kiosk.state().Mode), int(Step::Stop));
-    QCOMPARE(kiosk.visiblePanels(), (QStringList{"StreetSelectList", "KeyPad"}));
-    QCOMPARE(kiosk.text("SearchWord"), QString());
-    QCOMPARE(kiosk.text("StreetSelectListTitle"), QStringLiteral("Select a stop:"));
-    QVERIFY(kiosk.control("MoreStops(0)")->isVisible()); // six stops need two pages
-    QVERIFY(kiosk.choose("Children's Hospital"));
-
-    QCOMPARE(kiosk.visiblePanels(), QStringList{"Instructions"});
-    QCOMPARE(kiosk.shown("InstructionsTitle"),
-             QStringLiteral("To get to the Children's Hospital in Oakland:"));
-    QCOMPARE(
-        kiosk.text("InstructionsText"),
-        QStringLiteral("1. Take the 61C on this side of the street to Children's Hospital\r\n"));
-    kiosk.touch("InstructionsOK");
-    QCOMPARE(kiosk.visiblePanels(), QStringList{"MainMenu"});
+    QFETCH(QStringList, steps);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(QStringList, names);
+    QFETCH(QString, paging);
+    Kiosk& kiosk = *m_kiosk;
+    QVERIFY(kiosk.walk(steps));
+    const bool list = !paging.isEmpty();
+    QCOMPARE(kiosk.control("StreetSelectList")->isVisible(), list);
+    QCOMPARE(kiosk.control("StreetSelect")->isVisible(), !list);
+    QCOMPARE(kiosk.text(list ? "StreetSelectListTitle" : "StreetSelectTitle"), title);
+    QCOMPARE(kiosk.text(list ? "SearchWord" : "StreetSelectText"), text);
+    if (!list)
+        return;
+    QCOMPARE(kiosk.rows(), names);
+    QStringList pagingShown;
+    for (const char* more : {"MoreStreets", "MoreAreas", "MoreStops"})
+        for (int element : {0, 1})
+            if (kiosk.control(QStringLiteral("%1(%2)").arg(more).arg(element))->isVisible())
+                pagingShown << QStringLiteral("%1(%2)").arg(more).arg(element);
+    QCOMPARE(pagingShown, QStringList{paging});
 }
 
-void TestSearch::lettersAndDigits()
+// A finger (or a mouse's buttons) on the letter keypad of the street step. Each move is
+// "press", "move" or "lift" of the first finger, "press2" or "lift2" of a second one, or
+// "right-press" or "right-lift" of a mouse's other button, then a control or "x,y".
+void TestSearch::keysUnderAFinger_data()
 {
-    Kiosk kiosk;
-    kiosk.touchAll(StreetSearch);
-    kiosk.touchAll({letter('n'), "Letters(26)", "Numbers(6)", "Numbers(2)"});
-    QCOMPARE(kiosk.state().KeyPadInput, std::string("n62"));
-    QCOMPARE(kiosk.visiblePanels(), (QStringList{"StreetSelect", "NumKeyPad"}));
-    QCOMPARE(kiosk.text("StreetSelectText"),
-             QStringLiteral("I don't know any streets that start with \"n62\". Press clear and try "
-                            "another street."));
+    QTest::addColumn<QStringList>("moves");
+    QTest::addColumn<QString>("pressed"); // the pressed picture on show after the first move
+    QTest::addColumn<QString>("typed");
+    const QString a = "Letters(0)", b = "Letters(1)", r = "Letters(17)";
+    QTest::newRow("lifted on the key") << QStringList{"press " + a, "lift " + a} << "Letter_sel(0)"
+                                       << "a";
+    QTest::newRow("lifted on the next key")
+        << QStringList{"press " + a, "move " + b, "lift " + b} << "Letter_sel(0)"
+        << "a";
+    QTest::newRow("lifted on the list")
+        << QStringList{"press " + a, "move 300,150", "lift 300,150"} << "Letter_sel(0)"
+        << "a";
+    QTest::newRow("slid off and back on")
+        << QStringList{"press " + a, "move 100,200", "move " + a, "lift " + a} << "Letter_sel(0)"
+        << "a";
+    QTest::newRow("a double tap types twice")
+        << QStringList{"press " + r, "lift " + r, "press " + r, "lift " + r} << "Letter_sel(17)"
+        << "rr";
+    QTest::newRow("a second finger while the first is down")
+        << QStringList{"press " + a, "press2 " + b, "lift2 " + b, "lift " + a} << "Letter_sel(0)"
+        << "a";
+    QTest::newRow("the second finger lifted last")
+        << QStringList{"press " + a, "press2 " + b, "lift " + a, "lift2 " + b} << "Letter_sel(0)"
+        << "a";
+    QTest::newRow("a mouse's other button")
+        << QStringList{"right-press " + a, "right-lift " + a} << "Letter_sel(0)"
+        << "a";
+    QTest::newRow("clear, held") << QStringList{"press Letters(27)", "lift Letters(27)"}
+                                 << "Letter_sel(27)"
+                                 << "";
 }
 
-void TestSearch::keypadSwitchKeepsText()
+void TestSearch::keysUnderAFinger()
 {
-    Kiosk kiosk;
-    kiosk.touchAll(StreetSearch);
-    kiosk.touchAll({"Letters(26)", "Numbers(8)"});
-    QCOMPARE(kiosk.rows(), (QStringList{"8th Ave", "8th Ave East"}));
-    kiosk.touch("Numbers(10)");
-    QCOMPARE(kiosk.visiblePanels(), (QStringList{"StreetSelectList", "KeyPad"}));
-    QCOMPARE(kiosk.state().KeyPadInput, std::string("8"));
-    kiosk.touch(letter('t'));
-    QCOMPARE(kiosk.rows(), (QStringList{"8th Ave", "8th Ave East"}));
-    QCOMPARE(kiosk.text("SearchWord"), QStringLiteral("8t..."));
+    QFETCH(QStringList, moves);
+    QFETCH(QString, pressed);
+    QFETCH(QString, typed);
+    Kiosk& kiosk = *m_kiosk;
+    QVERIFY(kiosk.walk(Streets));
+    QPointingDevice* fingers = QTest::createTouchDevice();
+    for (const QString& move : moves) {
+        const QString kind = move.section(u' ', 0, 0);
+        const QPoint point = at(kiosk, move.section(u' ', 1));
+        if (kind == "press2")
+            QTest::touchEvent(kiosk.handle(), fingers).stationary(0).press(1, point);
+        else if (kind == "lift2")
+            QTest::touchEvent(kiosk.handle(), fingers).stationary(0).release(1, point);
+        else if (kind == "right-press")
+            QTest::mousePress(kiosk.handle(), Qt::RightButton, {}, point);
+        else if (kind == "right-lift")
+            QTest::mouseRelease(kiosk.handle(), Qt::RightButton, {}, point);
+        else if (kind == "press")
+            QTest::touchEvent(kiosk.handle(), fingers).press(0, point);
+        else if (kind == "move")
+            QTest::touchEvent(kiosk.handle(), fingers).move(0, point);
+        else
+            QTest::touchEvent(kiosk.handle(), fingers).release(0, point);
+        if (move == moves.first())
+            QVERIFY(kiosk.control(pressed)->isVisible());
+    }
+    QCOMPARE(QString::fromStdString(kiosk.state().KeyPadInput), typed);
+    for (const QWidget* picture : kiosk.window.findChildren<QWidget*>(QRegularExpression("_sel")))
+        QVERIFY2(!picture->isVisible(), qPrintable(picture->objectName()));
 }
 
-void TestSearch::clearShowsThePromptAgain()
-{
-    Kiosk kiosk;
-    kiosk.touchAll(StreetSearch);
-    kiosk.type("m");
-    kiosk.touch("MoreStreets(0)");
-    QCOMPARE(kiosk.state().DataPageNumber, 1);
-    kiosk.touch("Letters(27)");
-    QCOMPARE(kiosk.state().KeyPadInput, std::string());
-    QCOMPARE(kiosk.visiblePanels(), (QStringList{"StreetSelect", "KeyPad"}));
-    QCOMPARE(kiosk.text("StreetSelectTitle"), QStringLiteral("Select a street:"));
-    QCOMPARE(kiosk.state().DataPageNumber, 1); // the prompt leaves the hidden list as it was
-    kiosk.touchAll({"Letters(26)", "Numbers(1)", "Numbers(11)"});
-    QCOMPARE(kiosk.state().KeyPadInput, std::string());
-    QCOMPARE(kiosk.visiblePanels(), (QStringList{"StreetSelect", "NumKeyPad"}));
-}
-
-// A key acts once, when the finger lifts, wherever it lifts; its pressed picture shows
-// only while the finger is down.
-void TestSearch::keyActsOnRelease_data()
-{
-    QTest::addColumn<QList<QPoint>>("slide"); // where the finger goes before it lifts, from A
-    QTest::addColumn<QPoint>("lift");
-    const QPoint a(3 + 20, 3 + 20);
-    QTest::newRow("lifted on the key") << QList<QPoint>{} << a;
-    QTest::newRow("lifted on the next key") << QList<QPoint>{QPoint(63, 23)} << QPoint(63, 23);
-    QTest::newRow("lifted on the candidate panel")
-        << QList<QPoint>{QPoint(300, 150)} << QPoint(300, 150);
-    QTest::newRow("slid off and back on") << QList<QPoint>{QPoint(100, 200), a} << a;
-}
-
-void TestSearch::keyActsOnRelease()
-{
-    QFETCH(QList<QPoint>, slide);
-    QFETCH(QPoint, lift);
-    Kiosk kiosk;
-    kiosk.touchAll(StreetSearch);
-    kiosk.press(kiosk.centre("Letters(0)"));
-    QVERIFY(kiosk.control("Letter_sel(0)")->isVisible());
-    for (QPoint to : slide)
-        kiosk.move(to);
-    QCOMPARE(kiosk.state().KeyPadInput, std::string());
-    kiosk.release(lift);
-    QVERIFY(!kiosk.control("Letter_sel(0)")->isVisible());
-    QCOMPARE(kiosk.state().KeyPadInput, std::string("a"));
-    QCOMPARE(kiosk.rows(),
-             (QStringList{"Adelaide Street", "Amity Street", "Ann Street", "Atwood Street"}));
-}
-
-// Squirrel Hill's five stops and the six streets beginning with M take two pages; More
-// turns to the second and from there back to the first.
+// More turns to the next page, whose unused rows hide, and from the last back to the first.
 void TestSearch::pagesWrapAround_data()
 {
-    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("more");
     QTest::addColumn<QStringList>("first");
     QTest::addColumn<QStringList>("second");
-    QTest::newRow("five stops") << AreaSearch +
-                                       QStringList{letter('s'), letter('q'), "SelectBtn(0)"}
+    QTest::newRow("five stops") << Areas + QStringList{"type sq", "choose Squirrel Hill"}
                                 << "MoreStops(0)"
                                 << QStringList{"Giant Eagle", "Frick Park", "Manor Theater",
                                                "Jewish Community Cntr"}
                                 << QStringList{"Squirrel Hill Theater"};
-    QTest::newRow("six streets") << StreetSearch + QStringList{letter('m')} << "MoreStreets(0)"
+    QTest::newRow("six streets") << Streets + QStringList{"type m"} << "MoreStreets(0)"
                                  << QStringList{"Marion Street", "Meyran Ave", "Milwaukee St",
                                                 "Monongahela Ave"}
                                  << QStringList{"Montier Street", "Murray Ave"};
-    QTest::newRow("six areas") << AreaSearch + QStringList{letter('h')} << "MoreAreas(0)"
+    QTest::newRow("six areas") << Areas + QStringList{"type h"} << "MoreAreas(0)"
                                << QStringList{"Harmarville", "Herron Hill", "Highland Pk.",
                                               "Hill District"}
                                << QStringList{"Homestead", "Homewood"};
@@ -201,114 +242,70 @@ void TestSearch::pagesWrapAround_data()
 
 void TestSearch::pagesWrapAround()
 {
-    QFETCH(QStringList, path);
+    QFETCH(QStringList, steps);
     QFETCH(QString, more);
     QFETCH(QStringList, first);
     QFETCH(QStringList, second);
-    Kiosk kiosk;
-    kiosk.touchAll(path);
+    Kiosk& kiosk = *m_kiosk;
+    QVERIFY(kiosk.walk(steps));
     QCOMPARE(kiosk.rows(), first);
-    QVERIFY(kiosk.control(more)->isVisible());
     kiosk.touch(more);
-    QCOMPARE(kiosk.state().DataPageNumber, 1);
     QCOMPARE(kiosk.rows(), second);
-    for (int row = int(second.size()); row < 4; ++row)
+    for (qsizetype row = second.size(); row < 4; ++row)
         QVERIFY(!kiosk.control(QStringLiteral("SelectBtn(%1)").arg(row))->isVisible());
     kiosk.touch(more);
-    QCOMPARE(kiosk.state().DataPageNumber, 0);
     QCOMPARE(kiosk.rows(), first);
 }
 
-void TestSearch::choiceOnSecondPage()
+// The choice is the row's name at the touch, kept through later paging and typing, and both
+// trips end in their directions.
+void TestSearch::choices_data()
 {
-    Kiosk kiosk;
-    kiosk.touchAll(StreetSearch + QStringList{letter('m'), "MoreStreets(0)", "SelectBtn(1)"});
-    QCOMPARE(kiosk.state().SelectedStreet, std::string("Murray Ave")); // position 5 of the list
-    QCOMPARE(int(kiosk.state().Mode), int(Step::CrossStreet));
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("street");
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<QString>("title"); // of the directions, as shown
+    QTest::addColumn<QString>("directions");
+    QTest::newRow("the street trip")
+        << Forbes + QStringList{"type m", "choose Murray Ave"} << "Forbes Ave"
+        << ""
+        << "To get to Forbes Ave & Murray Ave:"
+        << "1. Take the 28X on this side of the street to Forbes Ave & Morewood Ave.\n2. Walk "
+           "Across the street.\n3. Take the 61C to Forbes Ave & Murray Ave";
+    QTest::newRow("the location trip") << Oakland + QStringList{"MoreStops(0)", "choose CMU"} << ""
+                                       << "Oakland"
+                                       << "To get to the CMU in Oakland:"
+                                       << "1. Take the 61C on this side of the street to CMU\n";
+    QTest::newRow("row 1 of page 2")
+        << Streets + QStringList{"type m", "MoreStreets(0)", "SelectBtn(1)"} << "Murray Ave"
+        << ""
+        << ""
+        << "";
+    QTest::newRow("kept through paging and typing")
+        << Areas + QStringList{"type w", "SelectBtn(3)", "Back(1)", "type w", "MoreAreas(0)"} << ""
+        << "Wilkinsburg"
+        << ""
+        << "";
 }
 
-void TestSearch::choiceIsACopy()
+void TestSearch::choices()
 {
-    Kiosk kiosk;
-    kiosk.touchAll(AreaSearch + QStringList{letter('w'), "SelectBtn(3)"});
-    QCOMPARE(kiosk.state().SelectedArea, std::string("Wilkinsburg"));
-    kiosk.touchAll({"Back(1)", letter('w'), "MoreAreas(0)"});
-    QCOMPARE(kiosk.text("ListItem(0)"), QStringLiteral("Wilmerding"));
-    QCOMPARE(kiosk.state().SelectedArea, std::string("Wilkinsburg"));
-}
-
-void TestSearch::noMatchPrompts_data()
-{
-    QTest::addColumn<QStringList>("path");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("street") << StreetSearch + QStringList{letter('x')} << "Select a Street:"
-                            << "I don't know any streets that start with \"x\". Press clear and "
-                               "try another street.";
-    QTest::newRow("cross street")
-        << StreetSearch + QStringList{letter('f'), "SelectBtn(1)", letter('z')}
-        << "Select a Cross Street:"
-        << "I don't know any cross streets of Forbes Ave that start with \"z\". Press clear and "
-           "try another street.";
-    QTest::newRow("area") << AreaSearch + QStringList{letter('q')} << "Select an area or township:"
-                          << "I don't know any areas or townships that start with \"q\". Press "
-                             "clear and try another.";
-    QTest::newRow("stop") << AreaSearch + QStringList{letter('o'), "SelectBtn(1)", letter('z')}
-                          << "Select a stop:"
-                          << "I don't know any stops in Oakland that start with \"z\". Press clear "
-                             "and try another.";
-}
-
-void TestSearch::noMatchPrompts()
-{
-    QFETCH(QStringList, path);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, street);
+    QFETCH(QString, area);
     QFETCH(QString, title);
-    QFETCH(QString, text);
-    Kiosk kiosk;
-    kiosk.touchAll(path);
-    QVERIFY(kiosk.state().Matches.empty());
-    QCOMPARE(kiosk.visiblePanels(), (QStringList{"StreetSelect", "KeyPad"}));
-    QCOMPARE(kiosk.text("StreetSelectTitle"), title);
-    QCOMPARE(kiosk.text("StreetSelectText"), text);
-}
-
-void TestSearch::emptyTypedTextShowsTwoQuotes()
-{
-    Kiosk kiosk;
-    kiosk.touchAll(AreaSearch + QStringList{letter('m'), letter('o'), "SelectBtn(0)"});
-    QCOMPARE(kiosk.state().SelectedArea, std::string("Monroeville"));
-    QCOMPARE(kiosk.visiblePanels(), (QStringList{"StreetSelect", "KeyPad"}));
-    QCOMPARE(
-        kiosk.text("StreetSelectText"),
-        QStringLiteral("I don't know any stops in Monroeville that start with \"\". Press clear "
-                       "and try another."));
-}
-
-void TestSearch::idlePagingPicturesDoNothing_data()
-{
-    QTest::addColumn<QStringList>("path");
-    QTest::addColumn<QString>("target");
-    QTest::newRow("greyed More Streets")
-        << StreetSearch + QStringList{letter('f')} << "MoreStreets(1)";
-    QTest::newRow("greyed More Areas") << AreaSearch + QStringList{letter('o')} << "MoreAreas(1)";
-    QTest::newRow("greyed More Stops")
-        << AreaSearch + QStringList{letter('h'), "MoreAreas(0)", "SelectBtn(0)"} << "MoreStops(1)";
-    QTest::newRow("card behind a long list")
-        << StreetSearch + QStringList{letter('m')} << "MoreStops(3)";
-}
-
-void TestSearch::idlePagingPicturesDoNothing()
-{
-    QFETCH(QStringList, path);
-    QFETCH(QString, target);
-    Kiosk kiosk;
-    kiosk.touchAll(path);
-    const QStringList rows = kiosk.rows();
-    QVERIFY(kiosk.control(target)->isVisible());
-    const QPoint at = target == "MoreStops(3)" ? QPoint(166 + 230, 3 + 150) : kiosk.centre(target);
-    kiosk.touch(at);
-    QCOMPARE(kiosk.state().DataPageNumber, 0);
-    QCOMPARE(kiosk.rows(), rows);
+    QFETCH(QString, directions);
+    Kiosk& kiosk = *m_kiosk;
+    QVERIFY(kiosk.walk(steps));
+    if (!street.isEmpty())
+        QCOMPARE(QString::fromStdString(kiosk.state().SelectedStreet), street);
+    if (!area.isEmpty())
+        QCOMPARE(QString::fromStdString(kiosk.state().SelectedArea), area);
+    if (title.isEmpty())
+        return;
+    QCOMPARE(kiosk.visiblePanels(), QStringList{"Instructions"});
+    QCOMPARE(kiosk.shown("InstructionsTitle"), title);
+    QCOMPARE(kiosk.shown("InstructionsText"), directions);
 }
 
 QTEST_MAIN(TestSearch)

@@ -6,8 +6,6 @@
 #include "toolkit/Picture.h"
 
 #include <QCoreApplication>
-#include <QTest>
-#include <QWindow>
 #include <algorithm>
 #include <set>
 
@@ -64,17 +62,12 @@ std::vector<std::string_view> expectedCandidates(const KioskState& state)
 
 } // namespace
 
-Soak::Soak(Stopwise& window, unsigned seed)
-    : m_window(window)
-    , m_pictures(window.findChildren<Picture*>())
+Soak::Soak(testing::Kiosk& kiosk, unsigned seed)
+    : m_kiosk(kiosk)
+    , m_pictures(kiosk.window.findChildren<Picture*>())
     , m_random(seed)
-    , m_step(int(window.state().Mode))
+    , m_step(int(kiosk.state().Mode))
 {
-    for (const PanelRow& panel : PanelLayout)
-        m_panels << window.findChild<QWidget*>(qText(panel.name));
-    for (Picture* picture : m_pictures)
-        if (picture->asset().art == Art::PressedKey)
-            m_pressedPictures << picture;
 }
 
 void Soak::run(long events)
@@ -85,13 +78,14 @@ void Soak::run(long events)
         if (m_counts.events % 64 == 0)
             QCoreApplication::processEvents(); // let the window paint now and then
     }
-    if (m_held)
-        send(QEvent::MouseButtonRelease, anywhere());
+    m_kiosk.lift();
+    m_held = false;
 }
 
 QPoint Soak::anywhere()
 {
-    std::uniform_int_distribution<int> x(0, m_window.width() - 1), y(0, m_window.height() - 1);
+    const QWidget& window = m_kiosk.window;
+    std::uniform_int_distribution<int> x(0, window.width() - 1), y(0, window.height() - 1);
     return {x(m_random), y(m_random)};
 }
 
@@ -114,46 +108,37 @@ QPoint Soak::onAVisiblePicture()
         !candidates.isEmpty() && std::bernoulli_distribution(0.25)(m_random) ? candidates : visible;
     const Picture* picture =
         pool[std::uniform_int_distribution<qsizetype>(0, pool.size() - 1)(m_random)];
-    return picture->mapTo(&m_window, picture->rect().center());
+    return picture->mapTo(&m_kiosk.window, picture->rect().center());
 }
 
-// One finger: a press only while nothing is held, a release only after a press.
+// One finger: a press only while nothing is held, a lift only after a press.
 void Soak::touchSomething()
 {
     const int kind = std::uniform_int_distribution<int>(0, 99)(m_random);
     if (m_held) {
         if (kind < 30)
-            send(QEvent::MouseMove, anywhere());
+            m_kiosk.move(anywhere());
         else
-            send(QEvent::MouseButtonRelease, kind < 60 ? anywhere() : onAVisiblePicture());
-        return;
+            m_kiosk.release(kind < 60 ? anywhere() : onAVisiblePicture());
+        return sent(kind < 30);
     }
     const QPoint at = kind < 50 ? onAVisiblePicture() : anywhere();
-    if (kind % 4 == 0) { // a held press, lifted later, wherever the finger is then
-        send(QEvent::MouseButtonPress, at);
-        return;
-    }
-    const int taps = kind % 5 == 0 ? 2 : 1; // now and then a double tap
+    const int taps = kind % 4 == 0 ? 0 : kind % 5 == 0 ? 2 : 1; // none: held, lifted later
+    m_kiosk.press(at);
+    sent(true);
     for (int tap = 0; tap < taps; ++tap) {
-        send(QEvent::MouseButtonPress, at);
-        send(QEvent::MouseButtonRelease, at);
+        if (tap > 0) {
+            m_kiosk.press(at);
+            sent(true);
+        }
+        m_kiosk.release(at);
+        sent(false);
     }
 }
 
-void Soak::send(QEvent::Type type, QPoint at)
+void Soak::sent(bool fingerDown)
 {
-    QWindow* window = m_window.windowHandle();
-    switch (type) {
-    case QEvent::MouseButtonPress:
-        QTest::mousePress(window, Qt::LeftButton, {}, at);
-        m_held = true;
-        break;
-    case QEvent::MouseButtonRelease:
-        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
-        m_held = false;
-        break;
-    default: QTest::mouseMove(window, at); break;
-    }
+    m_held = fingerDown;
     ++m_counts.events;
     check();
 }
@@ -162,14 +147,13 @@ void Soak::fail(const QString& what)
 {
     m_violations << QStringLiteral("event %1 (step %2): %3")
                         .arg(m_counts.events)
-                        .arg(int(m_window.state().Mode))
+                        .arg(int(m_kiosk.state().Mode))
                         .arg(what);
 }
 
 void Soak::check()
 {
-    ++m_counts.checks;
-    const KioskState& state = m_window.state();
+    const KioskState& state = m_kiosk.state();
     const int step = int(state.Mode);
 
     if (step < 0 || step > 9)
@@ -184,10 +168,7 @@ void Soak::check()
 
     // Outside the searches, exactly the step's panels; in a search, one keypad and one of
     // the prompt and the candidate list.
-    QStringList shown;
-    for (const QWidget* panel : m_panels)
-        if (panel->isVisible())
-            shown << panel->objectName();
+    const QStringList shown = m_kiosk.visiblePanels();
     const bool search = step >= 4 && step <= 7;
     if (search) {
         const bool pad = shown.contains("KeyPad"), numbers = shown.contains("NumKeyPad");
@@ -211,9 +192,9 @@ void Soak::check()
         fail(QStringLiteral("candidates differ for \"%1\"")
                  .arg(QString::fromStdString(state.KeyPadInput)));
 
-    const auto pressedShown =
-        std::count_if(m_pressedPictures.begin(), m_pressedPictures.end(),
-                      [](const QWidget* picture) { return picture->isVisible(); });
+    const auto pressedShown = std::ranges::count_if(m_pictures, [](const Picture* picture) {
+        return picture->asset().art == Art::PressedKey && picture->isVisible();
+    });
     if (pressedShown > (m_held ? 1 : 0))
         fail(QStringLiteral("%1 pressed pictures shown").arg(pressedShown));
 

@@ -1,0 +1,68 @@
+// Every screen of the tour, as the window draws it at this run's scale (QT_SCALE_FACTOR),
+// compared pixel for pixel with its reviewed image in docs/screens/. Sizes, colours, fonts,
+// places, grounds, edges and pictures are all guarded here. A screen that differs is written
+// with a difference image into screens-differ/ in the build folder, and named.
+#include "Tour.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QTest>
+
+using namespace stopwise::testing;
+
+namespace {
+
+QImage plain(QImage image)
+{
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The rendering faded, with every pixel that differs from the reference in red.
+QImage difference(const QImage& rendered, const QImage& reference)
+{
+    QImage marked =
+        rendered.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    QPainter(&marked).fillRect(marked.rect(), QColor(255, 255, 255, 160));
+    for (int y = 0; y < marked.height(); ++y)
+        for (int x = 0; x < marked.width(); ++x)
+            if (!reference.valid(x, y) || rendered.pixel(x, y) != reference.pixel(x, y))
+                marked.setPixel(x, y, qRgb(255, 0, 0));
+    return marked;
+}
+
+} // namespace
+
+class TestScreens : public QObject {
+    Q_OBJECT
+private slots:
+    void everyScreenAsReviewed();
+};
+
+void TestScreens::everyScreenAsReviewed()
+{
+    Kiosk kiosk;
+    const qreal scale = kiosk.window.devicePixelRatioF();
+    const QDir references(QStringLiteral(STOPWISE_SCREENS)),
+        differ(QStringLiteral("screens-differ"));
+    QDir(differ).removeRecursively(); // what an earlier run left
+    QStringList differing;
+    const QString astray = walkTour(kiosk, [&](const Sight& sight) {
+        const QString name = imageName(sight, scale);
+        const QImage rendered = plain(kiosk.window.grab().toImage());
+        const QImage reference = plain(QImage(references.filePath(name)));
+        if (rendered == reference)
+            return;
+        QDir().mkpath(differ.path());
+        rendered.save(differ.filePath(name));
+        difference(rendered, reference).save(differ.filePath(QStringLiteral("diff-") + name));
+        differing << name;
+    });
+    QVERIFY2(astray.isEmpty(), qPrintable(QStringLiteral("the tour cannot reach ") + astray));
+    QVERIFY2(differing.isEmpty(),
+             qPrintable(QStringLiteral("differ from docs/screens (see %1): %2")
+                            .arg(QDir(differ).absolutePath(), differing.join(u' '))));
+}
+
+QTEST_MAIN(TestScreens)
+#include "tst_screens.moc"
