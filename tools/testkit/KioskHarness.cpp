@@ -9,15 +9,15 @@
 namespace stopwise::testing {
 namespace {
 
-QPointingDevice* touchScreen()
+QTest::QTouchEventSequence finger(QWindow* window)
 {
-    static QPointingDevice* device = QTest::createTouchDevice();
-    return device;
+    static QPointingDevice* const touchScreen = QTest::createTouchDevice();
+    return QTest::touchEvent(window, touchScreen);
 }
 
-QString rowName(const char* array, int row)
+QString element(const char* array, int index)
 {
-    return QStringLiteral("%1(%2)").arg(QLatin1StringView(array)).arg(row);
+    return QStringLiteral("%1(%2)").arg(QLatin1StringView(array)).arg(index);
 }
 
 } // namespace
@@ -29,42 +29,34 @@ Kiosk::Kiosk()
         qFatal("the kiosk window was never shown");
 }
 
-QWidget* Kiosk::control(const QString& name) const
-{
-    return window.findChild<QWidget*>(name);
-}
-
-QString Kiosk::text(const QString& label) const
-{
-    return control(label)->property("text").toString();
-}
-
 QString Kiosk::shown(const QString& label) const
 {
     return window.findChild<Label*>(label)->shownText();
 }
 
-QPoint Kiosk::centre(const QString& name) const
+QPoint Kiosk::at(const QString& target) const
 {
-    const QWidget* widget = control(name);
+    if (target.contains(u','))
+        return {target.section(u',', 0, 0).toInt(), target.section(u',', 1).toInt()};
+    const QWidget* widget = control(target);
     return widget->mapTo(&window, widget->rect().center());
 }
 
 void Kiosk::press(QPoint at)
 {
-    QTest::touchEvent(handle(), touchScreen()).press(0, at);
+    finger(handle()).press(0, at);
     m_finger = at;
 }
 
 void Kiosk::move(QPoint to)
 {
-    QTest::touchEvent(handle(), touchScreen()).move(0, to);
+    finger(handle()).move(0, to);
     m_finger = to;
 }
 
 void Kiosk::release(QPoint at)
 {
-    QTest::touchEvent(handle(), touchScreen()).release(0, at);
+    finger(handle()).release(0, at);
     m_finger.reset();
 }
 
@@ -74,53 +66,33 @@ void Kiosk::lift()
         release(*m_finger);
 }
 
-void Kiosk::touch(QPoint at)
+void Kiosk::touch(const QString& name)
 {
-    press(at);
-    release(at);
-}
-
-void Kiosk::type(const QString& letters)
-{
-    for (QChar letter : letters)
-        touch(rowName("Letters", letter.unicode() - u'a'));
-}
-
-bool Kiosk::choose(const QString& name)
-{
-    for (int row = 0; row < 4; ++row) {
-        if (control(rowName("ListItem", row))->isVisible() &&
-            text(rowName("ListItem", row)) == name) {
-            touch(rowName("SelectBtn", row));
-            return true;
-        }
-    }
-    return false;
-}
-
-// Only what a finger would find there: a control that is shown and uncovered at its centre.
-bool Kiosk::reachable(const QString& name) const
-{
-    const QWidget* widget = control(name);
-    return widget && widget->isVisible() && window.childAt(centre(name)) == widget;
+    press(at(name));
+    release(at(name));
 }
 
 bool Kiosk::walk(const QStringList& steps)
 {
     for (const QString& step : steps) {
         lift();
-        const QString what = step.section(u' ', 1);
-        if (step.startsWith(u"type "))
-            type(what);
-        else if (step.startsWith(u"choose ")) {
-            if (!choose(what))
-                return false;
-        } else if (!reachable(step.startsWith(u"hold ") ? what : step))
+        const QString verb = step.section(u' ', 0, 0), what = step.section(u' ', 1);
+        QString target = verb == "hold" ? what : step;
+        if (verb == "type") {
+            for (QChar letter : what)
+                touch(element("Letters", letter.unicode() - u'a'));
+            continue;
+        }
+        if (verb == "choose")
+            target = element("SelectBtn", int(rows().indexOf(what)));
+        const QWidget* widget = control(target);
+        if (!target.contains(u',') &&
+            (!widget || !widget->isVisible() || window.childAt(at(target)) != widget))
             return false;
-        else if (step.startsWith(u"hold "))
-            press(centre(what));
+        if (verb == "hold")
+            press(at(target));
         else
-            touch(step);
+            touch(target);
     }
     return true;
 }
@@ -135,9 +107,7 @@ void Kiosk::toMainMenu()
         case Step::SearchType: touch(QStringLiteral("IKnowStreetNames")); break;
         case Step::StreetDirections:
         case Step::StopDirections: touch(QStringLiteral("InstructionsOK")); break;
-        default:
-            touch(control("StreetSelect")->isVisible() ? QStringLiteral("Back(0)")
-                                                       : QStringLiteral("Back(1)"));
+        default: touch(element("Back", control("StreetSelect")->isVisible() ? 0 : 1));
         }
     }
 }
@@ -145,11 +115,9 @@ void Kiosk::toMainMenu()
 QStringList Kiosk::visiblePanels() const
 {
     QStringList visible;
-    for (const PanelRow& panel : PanelLayout) {
-        const QString name = QString::fromUtf8(panel.name.data(), panel.name.size());
-        if (control(name)->isVisible())
-            visible << name;
-    }
+    for (const PanelRow& panel : PanelLayout)
+        if (control(QString::fromUtf8(panel.name.data(), panel.name.size()))->isVisible())
+            visible << QString::fromUtf8(panel.name.data(), panel.name.size());
     return visible;
 }
 
@@ -157,8 +125,8 @@ QStringList Kiosk::rows() const
 {
     QStringList names;
     for (int row = 0; row < 4; ++row)
-        if (control(rowName("ListItem", row))->isVisible())
-            names << text(rowName("ListItem", row));
+        if (control(element("ListItem", row))->isVisible())
+            names << text(element("ListItem", row));
     return names;
 }
 

@@ -16,28 +16,25 @@ public:
 
     QWindow* handle() { return window.windowHandle(); }
     const KioskState& state() const { return window.state(); }
-
-    QWidget* control(const QString& name) const;
-    QString text(const QString& label) const;  // as set, "&&" and CR LF included
-    QString shown(const QString& label) const; // as read on the screen
-    QPoint centre(const QString& name) const;  // in window coordinates
+    QWidget* control(const QString& name) const { return window.findChild<QWidget*>(name); }
+    QString text(const QString& label) const { return control(label)->property("text").toString(); }
+    QString shown(const QString& label) const; // as read on the screen: "&&" as "&"
+    // Where a finger goes for `target`, in window coordinates: a control's centre, or "x,y".
+    QPoint at(const QString& target) const;
 
     // One finger.
     void press(QPoint at);
     void move(QPoint to);
     void release(QPoint at);
-    void touch(QPoint at);
-    void touch(const QString& name) { touch(centre(name)); }
-    void lift();                       // a finger still down, where it is
-    void type(const QString& letters); // on the letter keypad
-    bool choose(const QString& name);  // the select button of the row showing `name`
+    void lift(); // a finger still down, where it is
+    void touch(const QString& name);
 
-    // Takes the steps in turn: a control's name touches it, "type abc" types, "choose NAME"
-    // chooses, "hold NAME" puts the finger down on it and leaves it there until the next
-    // step, which lifts it first. False when a step finds nothing to touch.
+    // Takes the steps in turn: a control's name or "x,y" touches it, "type abc" types on the letter
+    // keypad, "choose NAME" touches the select button of the row showing NAME, "hold NAME"
+    // puts the finger down on it until the next step, which lifts it first. False when a
+    // step finds nothing a finger could touch.
     bool walk(const QStringList& steps);
-    // Back to the main menu by touches, from wherever the kiosk is.
-    void toMainMenu();
+    void toMainMenu(); // by touches, from wherever the kiosk is
 
     QStringList visiblePanels() const;
     QStringList rows() const; // the names on the current page, top row first
@@ -45,8 +42,21 @@ public:
     Stopwise window;
 
 private:
-    bool reachable(const QString& name) const;
     std::optional<QPoint> m_finger; // where it is down
+};
+
+// Routes from the main menu to the first step of each search.
+inline const QStringList ToStreets = {"HowDoIGetTo", "IKnowStreetNames"};
+inline const QStringList ToAreas = {"HowDoIGetTo", "IKnowLocation"};
+
+// A test program's one kiosk, made once; every test function starts on its main menu.
+class KioskTest : public QObject {
+    Q_OBJECT
+protected:
+    std::unique_ptr<Kiosk> kiosk;
+private slots:
+    void initTestCase() { kiosk = std::make_unique<Kiosk>(); }
+    void init() { kiosk->toMainMenu(); }
 };
 
 } // namespace stopwise::testing

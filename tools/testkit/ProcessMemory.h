@@ -1,5 +1,5 @@
-// This process's resident memory as the kernel reports it, in KiB: now, and at its peak.
-// Used by the soak, which watches memory stay flat, and by the memory benchmark.
+// This process's resident memory as the kernel reports it, in KiB: "VmRSS:" now, "VmHWM:"
+// at its peak. Used by the soak, which watches memory stay flat, and by the memory benchmark.
 #pragma once
 
 #include <QByteArray>
@@ -16,15 +16,6 @@ inline long statusKiB(const QByteArray& field)
         if (line.startsWith(field))
             return line.mid(field.size()).trimmed().split(' ').value(0).toLong();
     return -1;
-}
-
-inline long residentKiB()
-{
-    return statusKiB("VmRSS:");
-}
-inline long peakResidentKiB()
-{
-    return statusKiB("VmHWM:");
 }
 
 } // namespace stopwise
