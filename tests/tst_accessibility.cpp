@@ -120,8 +120,7 @@ void TestAccessibility::pressAction_data()
     row("Back", ToStreets, "Back(0)", true, 1, "");
     row("the welcome panel, hidden", {}, "Intro", false, 1, "");
     row("a key of the hidden keypad", ToStreets, "Numbers(3)", false, 4, "");
-    row("greyed More Streets", ToStreets + QStringList{"type f"}, "MoreStreets(1)", false, 4,
-        "f");
+    row("greyed More Streets", ToStreets + QStringList{"type f"}, "MoreStreets(1)", false, 4, "f");
     row("the card behind the list", ToStreets + QStringList{"type m"}, "MoreStops(3)", false, 4,
         "m");
 }
