@@ -13,6 +13,7 @@ PACKAGES=(
     fonts-urw-base35                               # Nimbus Mono PS, the key signs' face
     xvfb xauth                                     # a virtual display for screenshots
     systemd man-db                                 # systemd-analyze and man, to check the service
+    lintian                                        # Debian's checker of the package
 )
 
 ensure_packages() {
