@@ -14,6 +14,7 @@ PACKAGES=(
     xvfb xauth                                     # a virtual display for screenshots
     systemd man-db                                 # systemd-analyze and man, to check the service
     lintian                                        # Debian's checker of the package
+    debootstrap                                    # a fresh Debian root for scripts/check-install
 )
 
 ensure_packages() {
