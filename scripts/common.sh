@@ -12,6 +12,9 @@ PACKAGES=(
     fonts-liberation2                              # Liberation Sans, with Arial's metrics
     fonts-urw-base35                               # Nimbus Mono PS, the key signs' face
     xvfb xauth                                     # a virtual display for screenshots
+    systemd man-db                                 # systemd-analyze and man, to check the service
+    lintian                                        # Debian's checker of the package
+    debootstrap                                    # a fresh Debian root for scripts/check-install
 )
 
 ensure_packages() {
