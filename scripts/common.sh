@@ -10,7 +10,7 @@ PACKAGES=(
     g++ cmake ninja-build pkg-config dpkg-dev file # compiler, build and packaging tools
     qt6-base-dev                                   # Qt 6 Widgets and Qt Test
     fonts-liberation2                              # Liberation Sans, with Arial's metrics
-    fonts-urw-base35                               # Nimbus Mono PS, the key signs' face
+    fonts-urw-base35                               # Nimbus Mono PS and Sans Narrow: the keys' faces
     xvfb xauth                                     # a virtual display for screenshots
     systemd man-db                                 # systemd-analyze and man, to check the service
     lintian                                        # Debian's checker of the package
