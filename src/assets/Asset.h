@@ -27,8 +27,6 @@ struct Asset {
     std::string_view words; // what a person reads on it; empty for the select button and card
     int width;
     int height;
-
-    friend constexpr bool operator==(const Asset&, const Asset&) = default;
 };
 
 } // namespace stopwise

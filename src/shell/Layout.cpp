@@ -60,9 +60,12 @@ constexpr ControlRow rectangle(std::string_view name, short index, int x, int y,
             .outlined = outlined};
 }
 
-// Only level rules are drawn; like any pen stroke the line stops short of its end point.
-constexpr ControlRow line(std::string_view name, int x1, int y1, int x2, int /*y2*/)
+// A level rule, one pixel high; like any pen stroke it stops short of its end point. A rule
+// that is not level is not a constant and stops the build.
+constexpr ControlRow line(std::string_view name, int x1, int y1, int x2, int y2)
 {
+    if (y2 != y1)
+        throw "only level rules are drawn";
     return {.name = name,
             .kind = Kind::Line,
             .x = x1,
@@ -208,7 +211,7 @@ constexpr auto NumKeyPadControls = [] {
 using colour::ScreenGrey;
 using colour::White;
 
-const std::array<PanelRow, 9> PanelLayout = {{
+const std::array<PanelRow, PanelCount> PanelLayout = {{
     {"Intro", 0, 0, 436, 288, White, true, IntroControls},
     {"MainMenu", 0, 0, 436, 288, White, true, MainMenuControls},
     {"BusSchedule", 0, 0, 436, 296, ScreenGrey, true, BusScheduleControls},

@@ -18,7 +18,8 @@ inline constexpr int TwipsPerPixel = 15;
 inline constexpr std::uint32_t WindowBackground = colour::White;
 
 // The panels, in the order start-up places them and ShowMode hides them.
-extern const std::array<PanelRow, 9> PanelLayout;
+inline constexpr std::size_t PanelCount = 9;
+extern const std::array<PanelRow, PanelCount> PanelLayout;
 
 // The panels each step shows, by step, in the order they are shown. A search step opens on
 // its prompt and the letter keypad; the keypads and the candidate list swap them later.

@@ -80,7 +80,7 @@ Stopwise::Stopwise(QWidget* parent)
         m_panels[i] = controlOf<Panel>(*this, PanelLayout[i].name);
     m_intro = controlOf<Panel>(*this, "Intro");
     for (std::size_t step = 0; step < PanelsOfStep.size(); ++step)
-        for (std::size_t i = 0; i < 2; ++i)
+        for (std::size_t i = 0; i < PanelsOfStep[step].size(); ++i)
             if (!PanelsOfStep[step][i].empty())
                 m_shownIn[step][i] = controlOf<Panel>(*this, PanelsOfStep[step][i]);
     connectTouches();

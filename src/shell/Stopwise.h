@@ -9,6 +9,7 @@
 #include "common/KioskState.h"
 #include "search/CandidateList.h"
 #include "search/Keypads.h"
+#include "shell/Layout.h"
 
 #include <QWidget>
 
@@ -46,9 +47,10 @@ private:
     void fitOuterSize();
 
     KioskState m_state;
-    std::array<Panel*, 9> m_panels;                    // in the order of the layout
-    Panel* m_intro;                                    // the welcome panel
-    std::array<std::array<Panel*, 2>, 10> m_shownIn{}; // the panels of each step
+    std::array<Panel*, PanelCount> m_panels; // in the order of the layout
+    Panel* m_intro;                          // the welcome panel
+    // The panels of each step, as the layout lists them.
+    std::array<std::array<Panel*, PanelsOfStep[0].size()>, PanelsOfStep.size()> m_shownIn{};
     CandidateList m_candidates;
     Keypads m_keypads;
     Answers m_answers;
