@@ -23,7 +23,8 @@ extern const std::array<PanelRow, PanelCount> PanelLayout;
 
 // The panels each step shows, by step, in the order they are shown. A search step opens on
 // its prompt and the letter keypad; the keypads and the candidate list swap them later.
-inline constexpr std::array<std::array<std::string_view, 2>, 10> PanelsOfStep = {{
+using StepPanels = std::array<std::string_view, 2>; // one or two
+inline constexpr auto PanelsOfStep = std::to_array<StepPanels>({
     {"Intro"},
     {"MainMenu"},
     {"BusSchedule"},
@@ -34,7 +35,7 @@ inline constexpr std::array<std::array<std::string_view, 2>, 10> PanelsOfStep = 
     {"StreetSelect", "KeyPad"},
     {"Instructions"},
     {"Instructions"},
-}};
+});
 
 constexpr const auto& panelsOf(Step step)
 {
