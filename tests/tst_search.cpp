@@ -22,6 +22,7 @@ private slots:
     void pagesWrapAround();
     void choices_data();
     void choices();
+    void aNewPageIsPainted();
 };
 
 // On the street step's letter keypad: each move is "press", "move" or "lift" of the first
@@ -134,6 +135,25 @@ void TestSearch::choices()
     const KioskState& state = kiosk->state();
     QVERIFY(chosen.toStdString() == state.SelectedStreet ||
             chosen.toStdString() == state.SelectedArea);
+}
+
+// What a page shows reaches the screen: each row whose name changes is painted again.
+void TestSearch::aNewPageIsPainted()
+{
+    QVERIFY(kiosk->walk(ToStreets + QStringList{"type m"}));
+    QCoreApplication::processEvents();
+    struct : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    kiosk->control("ListItem(1)")->installEventFilter(&counter);
+    kiosk->walk({"MoreStreets(0)"});
+    QCoreApplication::processEvents();
+    QCOMPARE(counter.paints, 1);
 }
 
 QTEST_MAIN(TestSearch)

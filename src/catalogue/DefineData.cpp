@@ -6,6 +6,7 @@
 // renamed name in the relation lists stops the build.
 #include "catalogue/DefineData.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
 #include <iterator>
@@ -160,6 +161,13 @@ constexpr std::array<std::string_view, StopCount> StopNames{
     "Jewish Community Cntr", // 31
     "Squirrel Hill Theater", // 32
 };
+
+// Every slot holds a name but the last area's, which stays empty: the counts in the header
+// and the lists above agree.
+constexpr auto Unnamed = [](std::string_view name) { return name.empty(); };
+static_assert(std::ranges::none_of(StreetNames, Unnamed) &&
+              std::ranges::none_of(StopNames, Unnamed));
+static_assert(std::ranges::count_if(AreaNames, Unnamed) == 1 && AreaNames.back().empty());
 
 // A short, fixed-capacity list of names that can be written as a braced list in a
 // constant. Sixteen is what the longest list below (the cross streets of Murray Ave) needs;

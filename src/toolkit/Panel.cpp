@@ -1,12 +1,14 @@
 #include "toolkit/Panel.h"
 
+#include "toolkit/ScreenTable.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace stopwise {
 
 Panel::Panel(QWidget* parent, QColor background)
-    : Control(parent, -1)
+    : Control(parent, Single)
     , m_background(background)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
