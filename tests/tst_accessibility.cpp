@@ -73,9 +73,6 @@ void TestAccessibility::buttonsOnShow_data()
                "|Back(1)=Back|MoreStreets(1)=More Streets|SelectBtn(0)=Select Fifth Ave."
                "|SelectBtn(1)=Select Forbes Ave|SelectBtn(2)=Select Frankstown Rd"
                "|SelectBtn(3)=Select Freeport Rd";
-    QTest::newRow("directions") << ToStreets + QStringList{"type f", "choose Forbes Ave", "type m",
-                                                           "choose Murray Ave"}
-                                << "InstructionsOK=OK";
 }
 
 void TestAccessibility::buttonsOnShow()

@@ -31,12 +31,9 @@ void TestRules::prefixAndEcho_data()
         QTest::newRow(case_) << QString(typed) << QString(name) << matches << QString(echo);
     };
     row("lower case", "for", "Forbes Ave", true, "For...");
-    row("upper case", "FOR", "Forbes Ave", true, "FOR...");
     row("longer than the name", "forbes avenue", "Forbes Ave", false, "Forbes avenue...");
     row("capitals in the name", "wm", "WM Penn Hts.", true, "Wm...");
     row("a dot must agree", "stc", "St. Clair St", false, "Stc...");
-    row("digits", "62", "62nd Street", true, "62...");
-    row("nothing typed", "", "Forbes Ave", true, "");
     row("a letter, no name", "a", "", false, "A...");
 }
 

@@ -100,7 +100,6 @@ void TestShell::touchesThatDoNothing_data()
     };
     const QStringList m = ToStreets + QStringList{"type m"};
     row("between the menu buttons", {}, "200,147");
-    row("arrivals stripe", {"WhensTheBusComing"}, "180,100");
     row("prompt card", ToStreets, "186,273");
     row("prompt text", ToStreets, "StreetSelectText");
     row("list card", m, "406,153");
@@ -108,7 +107,6 @@ void TestShell::touchesThatDoNothing_data()
     row("greyed More Streets", ToStreets + QStringList{"type f"}, "MoreStreets(1)");
     row("greyed More Areas", ToAreas + QStringList{"type o"}, "MoreAreas(1)");
     row("greyed More Stops", Oakland + QStringList{"type c"}, "MoreStops(1)");
-    row("directions rule", Forbes + QStringList{"type m", "choose Murray Ave"}, "200,40");
     row("lifted off Back", m, "Back(1)", "300,150");
     row("lifted off a select button", m, "SelectBtn(0)", "100,200");
     row("lifted off More", m, "MoreStreets(0)", "300,150");
