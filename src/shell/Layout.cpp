@@ -212,15 +212,15 @@ using colour::ScreenGrey;
 using colour::White;
 
 const std::array<PanelRow, PanelCount> PanelLayout = {{
-    {"Intro", 0, 0, 436, 288, White, true, IntroControls},
-    {"MainMenu", 0, 0, 436, 288, White, true, MainMenuControls},
-    {"BusSchedule", 0, 0, 436, 296, ScreenGrey, true, BusScheduleControls},
-    {"SearchType", 0, 0, 436, 288, White, true, SearchTypeControls},
-    {"Instructions", 0, 0, 436, 288, White, true, InstructionsControls},
-    {"StreetSelect", 166, 3, 265, 281, White, true, StreetSelectControls},
-    {"StreetSelectList", 166, 3, 265, 281, White, true, StreetSelectListControls},
-    {"KeyPad", 3, 3, 161, 281, White, false, KeyPadControls},
-    {"NumKeyPad", 3, 3, 161, 281, White, false, NumKeyPadControls},
+    {"Intro", 0, 0, 436, 288, White, IntroControls},
+    {"MainMenu", 0, 0, 436, 288, White, MainMenuControls},
+    {"BusSchedule", 0, 0, 436, 296, ScreenGrey, BusScheduleControls},
+    {"SearchType", 0, 0, 436, 288, White, SearchTypeControls},
+    {"Instructions", 0, 0, 436, 288, White, InstructionsControls},
+    {"StreetSelect", 166, 3, 265, 281, White, StreetSelectControls},
+    {"StreetSelectList", 166, 3, 265, 281, White, StreetSelectListControls},
+    {"KeyPad", 3, 3, 161, 281, White, KeyPadControls},
+    {"NumKeyPad", 3, 3, 161, 281, White, NumKeyPadControls},
 }};
 
 } // namespace stopwise

@@ -17,7 +17,8 @@ inline constexpr int WindowHeightTwips = 4665;
 inline constexpr int TwipsPerPixel = 15;
 inline constexpr std::uint32_t WindowBackground = colour::White;
 
-// The panels, in the order start-up places them and ShowMode hides them.
+// The panels, in the order start-up places them and ShowMode hides them. Which of them show
+// is ShowMode's to say from the start, so a panel has no visibility of its own here.
 inline constexpr std::size_t PanelCount = 9;
 extern const std::array<PanelRow, PanelCount> PanelLayout;
 

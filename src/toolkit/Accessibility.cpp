@@ -37,7 +37,7 @@ bool actsAsButton(const Control& control)
     if (const auto* picture = qobject_cast<const Picture*>(&control))
         return picture->asset().art != Art::Card;
     if (qobject_cast<const Panel*>(&control))
-        return control.hasTouchAction();
+        return control.takesClicks(); // the welcome panel
     return false;
 }
 

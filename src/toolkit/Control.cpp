@@ -11,11 +11,9 @@ Control::Control(QWidget* parent, short index)
 {
 }
 
-bool Control::hasTouchAction() const
+bool Control::takesClicks() const
 {
-    return isSignalConnected(QMetaMethod::fromSignal(&Control::pressed)) ||
-           isSignalConnected(QMetaMethod::fromSignal(&Control::released)) ||
-           isSignalConnected(QMetaMethod::fromSignal(&Control::clicked));
+    return isSignalConnected(QMetaMethod::fromSignal(&Control::clicked));
 }
 
 void Control::tap()

@@ -20,8 +20,8 @@ public:
 
     short index() const { return m_index; }
 
-    // Whether any handler listens to this control's touches.
-    bool hasTouchAction() const;
+    // Whether a handler listens to this control's clicks.
+    bool takesClicks() const;
 
     // A quick touch without a finger, for assistive technology: press, release and click.
     void tap();

@@ -41,7 +41,6 @@ void buildScreens(QWidget& window, std::span<const PanelRow> panels)
         auto* panel = new Panel(&window, QColor::fromRgb(panelRow.background));
         panel->setObjectName(qName(panelRow.name));
         panel->resize(panelRow.width, panelRow.height);
-        panel->setVisible(panelRow.visible);
         // Bottom-most first, so that each control lies above the ones created before it.
         for (const ControlRow& row : panelRow.controls | std::views::reverse) {
             QWidget* control = makeControl(panel, row);

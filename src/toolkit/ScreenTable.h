@@ -50,7 +50,6 @@ struct PanelRow {
     int x, y; // where start-up places it in the window's client area
     int width, height;
     std::uint32_t background;
-    bool visible;
     std::span<const ControlRow> controls; // top-most first
 };
 
