@@ -4,6 +4,8 @@
 #include "KioskHarness.h"
 #include "Measure.h"
 
+#include <QTest>
+
 #include <QElapsedTimer>
 
 using namespace stopwise;
@@ -15,17 +17,21 @@ int main(int argc, char* argv[])
     const int repetitions = app.arguments().value(1, "2000").toInt();
 
     testing::Kiosk kiosk;
-    kiosk.walk({"Intro", "HowDoIGetTo", "IKnowStreetNames"});
+    kiosk.walk({"IntroMessage(3)", "HowDoIGetTo", "IKnowStreetNames"});
     const QPoint m = kiosk.at("Letters(12)");
     QCoreApplication::processEvents();
 
     std::vector<double> latencies;
     QElapsedTimer timer;
+    // Qt hands the kiosk a finger as mouse events; QTest's touch sequences spend a millisecond
+    // of their own on every event, even one that does nothing, so the finger is sent as the
+    // mouse events the kiosk receives.
     for (int i = 0; i < repetitions; ++i) {
-        kiosk.press(m);
+        QTest::mousePress(kiosk.handle(), Qt::LeftButton, {}, m);
         QCoreApplication::processEvents();
         timer.start();
-        kiosk.release(m); // six streets begin with M: the list and the live More button show
+        // Six streets begin with M: the list and the live More button show.
+        QTest::mouseRelease(kiosk.handle(), Qt::LeftButton, {}, m);
         QCoreApplication::processEvents();
         latencies.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (kiosk.state().Matches.size() != 6)

@@ -36,13 +36,20 @@ void Label::setText(const QString& text)
         }
         m_shown += drawn[i];
     }
-    layOut();
+    layOutAgain();
     emit textChanged(m_text);
 }
 
 void Label::resizeEvent(QResizeEvent*)
 {
-    layOut();
+    layOutAgain();
+}
+
+// The lines are laid out when next drawn, so the many labels not on show cost nothing.
+void Label::layOutAgain()
+{
+    m_laidOut = false;
+    update();
 }
 
 void Label::layOut()
@@ -70,11 +77,13 @@ void Label::layOut()
         y += pitch;
     }
     m_layout.endLayout();
-    update();
+    m_laidOut = true;
 }
 
 void Label::paintEvent(QPaintEvent*)
 {
+    if (!m_laidOut)
+        layOut();
     QPainter painter(this);
     painter.setPen(Qt::black);
     m_layout.draw(&painter, QPointF());

@@ -34,12 +34,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void layOutAgain();
     void layOut();
 
     QString m_text;
     QString m_shown;
     QList<QTextLayout::FormatRange> m_underlines; // the characters after a lone "&"
     QTextLayout m_layout;                         // m_shown in lines, ready to draw
+    bool m_laidOut = false;
     int m_pixelSize;
     Qt::Alignment m_horizontal;
     Fit m_fit;
