@@ -3,7 +3,6 @@
 // which panels each step shows. Plain data: a change to a screen is a change to these tables.
 #pragma once
 
-#include "common/Steps.h"
 #include "toolkit/ScreenTable.h"
 
 #include <array>
@@ -37,10 +36,5 @@ inline constexpr auto PanelsOfStep = std::to_array<StepPanels>({
     {"Instructions"},
     {"Instructions"},
 });
-
-constexpr const auto& panelsOf(Step step)
-{
-    return PanelsOfStep[std::size_t(step)];
-}
 
 } // namespace stopwise
