@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -33,12 +34,10 @@ public:
 private:
     void look()
     {
-        QWindow* shown = nullptr;
-        for (QWindow* window : QGuiApplication::topLevelWindows())
-            if (window->isExposed())
-                shown = window;
+        const QWindowList windows = QGuiApplication::topLevelWindows();
+        const auto shown = std::ranges::find_if(windows, &QWindow::isExposed);
         const bool lastLook = ++m_looks == Looks;
-        if (!shown) {
+        if (shown == windows.end()) {
             if (lastLook) {
                 std::puts("shown: nothing");
                 std::fflush(stdout);
@@ -46,18 +45,19 @@ private:
             }
             return;
         }
-        QImage drawn = shown->screen()->grabWindow(shown->winId()).toImage();
+        QImage drawn = (*shown)->screen()->grabWindow((*shown)->winId()).toImage();
         drawn.setDevicePixelRatio(1);
-        drawn = drawn.convertToFormat(QImage::Format_RGB32);
         const QRect both = drawn.rect() & m_reference.rect();
-        const bool same = !both.isEmpty() && drawn.copy(both) == m_reference.copy(both);
+        const bool same =
+            !both.isEmpty() &&
+            drawn.convertToFormat(QImage::Format_RGB32).copy(both) == m_reference.copy(both);
         if (!same && !lastLook)
             return; // not painted yet
         m_timer.stop();
-        std::printf("shown: %s\ndrawn: %dx%d %s the reference\n", qPrintable(shown->title()),
+        std::printf("shown: %s\ndrawn: %dx%d %s the reference\n", qPrintable((*shown)->title()),
                     both.width(), both.height(), same ? "as" : "unlike");
         std::fflush(stdout);
-        shown->close();
+        (*shown)->close();
     }
 
     QImage m_reference;
