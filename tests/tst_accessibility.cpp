@@ -46,15 +46,20 @@ QString keys(const char* array, const QString& signs)
     return names.join(u'|');
 }
 
-// "control=name" for every object that announced a new name since the events were last
-// cleared, as a screen reader reads it on hearing the announcement.
+// "control role=name" for every object that announced a new name since the events were
+// last cleared, as a screen reader reads it on hearing the announcement.
 QStringList announced()
 {
     QStringList found;
-    for (const QAccessibleEvent* event : QTestAccessibility::events())
-        if (event->type() == QAccessible::NameChanged && event->object())
-            found << event->object()->objectName() + '=' +
-                         event->accessibleInterface()->text(QAccessible::Name);
+    for (const QAccessibleEvent* event : QTestAccessibility::events()) {
+        QAccessibleInterface* changed = event->accessibleInterface();
+        if (event->type() != QAccessible::NameChanged || !changed)
+            continue;
+        const char* role = changed->role() == QAccessible::Button       ? " button="
+                           : changed->role() == QAccessible::StaticText ? " text="
+                                                                        : " other=";
+        found << event->object()->objectName() + role + changed->text(QAccessible::Name);
+    }
     found.removeDuplicates();
     found.sort();
     return found;
@@ -126,20 +131,21 @@ void TestAccessibility::announcements_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("touch");
-    QTest::addColumn<QString>("heard"); // "control=name|...", sorted
+    QTest::addColumn<QString>("heard"); // "control role=name|...", sorted
     QTest::newRow("select buttons, as the page turns")
         << ToAreas + QStringList{"type w"} << "MoreAreas(0)"
-        << "ListItem(0)=Wilmerding|ListItem(1)=WM Penn Hts."
-           "|SelectBtn(0)=Select Wilmerding|SelectBtn(1)=Select WM Penn Hts.";
-    QTest::newRow("the search word")
-        << ToStreets + QStringList{"type f"} << "Letters(14)"
-        << "ListItem(0)=Forbes Ave|SearchWord=Fo...|SelectBtn(0)=Select Forbes Ave";
+        << "ListItem(0) text=Wilmerding|ListItem(1) text=WM Penn Hts."
+           "|SelectBtn(0) button=Select Wilmerding|SelectBtn(1) button=Select WM Penn Hts.";
+    QTest::newRow("the search word") << ToStreets + QStringList{"type f"} << "Letters(14)"
+                                     << "ListItem(0) text=Forbes Ave|SearchWord text=Fo..."
+                                        "|SelectBtn(0) button=Select Forbes Ave";
     QTest::newRow("the directions")
         << ToStreets + QStringList{"type f", "choose Forbes Ave", "type s"}
         << "choose Stanwix Street"
-        << "InstructionsText=1. Take the 28X on this side of the street to Forbes Ave & Morewood "
-           "Ave.\n2. Walk Across the street.\n3. Take the 61C to Forbes Ave & Stanwix Street"
-           "|InstructionsTitle=To get to Forbes Ave & Stanwix Street:";
+        << "InstructionsText text=1. Take the 28X on this side of the street to Forbes Ave & "
+           "Morewood Ave.\n2. Walk Across the street.\n3. Take the 61C to Forbes Ave & "
+           "Stanwix Street"
+           "|InstructionsTitle text=To get to Forbes Ave & Stanwix Street:";
 }
 
 void TestAccessibility::announcements()
