@@ -71,6 +71,8 @@ class TestAccessibility : public testing::KioskTest {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
     void buttonsOnShow_data();
     void buttonsOnShow();
     void welcomeIsOneButton();
@@ -88,6 +90,19 @@ void TestAccessibility::initTestCase()
     QTRY_VERIFY2(QAccessible::isActive(),
                  "no screen-reader bridge: run through CTest, which starts the accessibility bus");
     kiosk = std::make_unique<Kiosk>();
+}
+
+// QTestAccessibility keeps the events it records until they are deleted.
+void TestAccessibility::cleanup()
+{
+    qDeleteAll(QTestAccessibility::events());
+    QTestAccessibility::clearEvents();
+}
+
+void TestAccessibility::cleanupTestCase()
+{
+    kiosk.reset();
+    cleanup();
 }
 
 void TestAccessibility::buttonsOnShow_data()
@@ -154,7 +169,7 @@ void TestAccessibility::announcements()
     QFETCH(QString, touch);
     QFETCH(QString, heard);
     QVERIFY(kiosk->walk(steps));
-    QTestAccessibility::clearEvents();
+    cleanup();
     QVERIFY(kiosk->walk({touch}));
     QCOMPARE(announced().join(u'|'), heard);
 }
