@@ -35,29 +35,26 @@ private:
     void look()
     {
         const QWindowList windows = QGuiApplication::topLevelWindows();
-        const auto shown = std::ranges::find_if(windows, &QWindow::isExposed);
-        const bool lastLook = ++m_looks == Looks;
-        if (shown == windows.end()) {
-            if (lastLook) {
-                std::puts("shown: nothing");
-                std::fflush(stdout);
-                QCoreApplication::exit(3);
-            }
-            return;
-        }
-        QImage drawn = (*shown)->screen()->grabWindow((*shown)->winId()).toImage();
+        const auto found = std::ranges::find_if(windows, &QWindow::isExposed);
+        QWindow* shown = found == windows.end() ? nullptr : *found;
+        QImage drawn = shown ? shown->screen()->grabWindow(shown->winId()).toImage() : QImage();
         drawn.setDevicePixelRatio(1);
         const QRect both = drawn.rect() & m_reference.rect();
         const bool same =
             !both.isEmpty() &&
             drawn.convertToFormat(QImage::Format_RGB32).copy(both) == m_reference.copy(both);
-        if (!same && !lastLook)
-            return; // not painted yet
+        if (!same && ++m_looks < Looks)
+            return; // not shown or not painted yet
         m_timer.stop();
-        std::printf("shown: %s\ndrawn: %dx%d %s the reference\n", qPrintable((*shown)->title()),
+        if (!shown) {
+            std::puts("shown: nothing");
+            std::fflush(stdout);
+            return QCoreApplication::exit(3);
+        }
+        std::printf("shown: %s\ndrawn: %dx%d %s the reference\n", qPrintable(shown->title()),
                     both.width(), both.height(), same ? "as" : "unlike");
         std::fflush(stdout);
-        (*shown)->close();
+        shown->close();
     }
 
     QImage m_reference;
