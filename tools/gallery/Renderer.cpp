@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QPainterPath>
 #include <QRawFont>
+#include <QStringDecoder>
 #include <QtEndian>
 
 #include <ft2build.h>
@@ -25,32 +26,20 @@ QString freeTypeVersion()
     return QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(patch);
 }
 
-// Name 5 of the font file's "name" table, its version string, in the Windows (UTF-16)
-// record if there is one, else the Macintosh (Latin-1) one.
+// Name 5 of the font file's "name" table, its version string, from the Windows (UTF-16)
+// record, which every TrueType and OpenType file of the kiosk's faces carries.
 QString fileVersion(const QByteArray& names)
 {
     const auto word = [&](qsizetype at) {
         return at + 2 <= names.size() ? qFromBigEndian<quint16>(names.constData() + at) : 0;
     };
-    const int count = word(2), strings = word(4);
-    QString version;
-    for (int record = 0; record < count; ++record) {
-        const qsizetype at = 6 + 12 * record;
-        const int platform = word(at), nameId = word(at + 6), length = word(at + 8);
-        const qsizetype start = strings + word(at + 10);
-        if (nameId != 5 || start + length > names.size())
-            continue;
-        const QByteArray bytes = names.mid(start, length);
-        if (platform == 3) {
-            QString wide(length / 2, QChar());
-            for (int i = 0; i < length / 2; ++i)
-                wide[i] = QChar(qFromBigEndian<quint16>(bytes.constData() + 2 * i));
-            return wide;
-        }
-        if (platform == 1)
-            version = QString::fromLatin1(bytes);
+    for (int record = 0; record < word(2); ++record) {
+        const qsizetype at = 6 + 12 * record, start = word(4) + word(at + 10);
+        const int length = word(at + 8);
+        if (word(at) == 3 && word(at + 6) == 5 && start + length <= names.size())
+            return QStringDecoder(QStringDecoder::Utf16BE)(names.mid(start, length));
     }
-    return version.isEmpty() ? QStringLiteral("no version") : version;
+    return QStringLiteral("no version");
 }
 
 // A digest of the outlines of the letters and digits: a Type 1 file has no version
