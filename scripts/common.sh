@@ -10,9 +10,11 @@ PACKAGES=(
     g++ cmake ninja-build pkg-config dpkg-dev file # compiler, build and packaging tools
     qt6-base-dev                                   # Qt 6 Widgets and Qt Test
     qt6-base-private-dev                           # Qt's high-DPI scaling, set from the screen
+    libfreetype-dev                                # FreeType's version, recorded with the screen images
     fonts-liberation2                              # Liberation Sans, with Arial's metrics
     fonts-urw-base35                               # Nimbus Mono PS and Sans Narrow: the keys' faces
-    xvfb xauth                                     # a virtual display for screenshots
+    xvfb xauth                                     # a virtual display for screenshots and the screen-reader test
+    dbus-daemon at-spi2-core                       # a private session bus and accessibility bus for that test
     systemd man-db                                 # systemd-analyze and man, to check the service
     lintian                                        # Debian's checker of the package
     debootstrap                                    # a fresh Debian root for scripts/check-install

@@ -1,12 +1,15 @@
 // stopwise-screens OUTDIR [--scale N]
 // Walks a real kiosk window through the tour of its screens by touch, as a visitor would,
-// and writes one PNG of the window per screen into OUTDIR. With --scale the window is drawn
-// at that device pixel ratio (through QT_SCALE_FACTOR), as on a larger touch screen. Runs
+// and writes one PNG of the window per screen into OUTDIR, with the renderer they were made
+// with (Qt, FreeType and font file versions) in OUTDIR/renderer.txt. With --scale the window is
+// drawn at that device pixel ratio (through QT_SCALE_FACTOR), as on a larger touch screen. Runs
 // without a display unless QT_QPA_PLATFORM says otherwise.
+#include "Renderer.h"
 #include "Tour.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 
 #include <cstdio>
 
@@ -31,7 +34,11 @@ int main(int argc, char* argv[])
         return 1;
     }
     Kiosk kiosk(Form::Extent);
-    bool written = true;
+    QFile renderer(out.filePath(QString::fromLatin1(RendererFile)));
+    bool written = renderer.open(QIODevice::WriteOnly) &&
+                   renderer.write(describeRenderer(kiosk.window).toUtf8()) > 0;
+    renderer.close();
+    std::printf("%s\n", qPrintable(renderer.fileName()));
     const QString astray = walkTour(kiosk, [&](const Sight& sight) {
         const QString file = out.filePath(imageName(sight, scale));
         written = kiosk.top().grab().save(file) && written;
