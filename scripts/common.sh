@@ -15,6 +15,9 @@ PACKAGES=(
     systemd man-db                                 # systemd-analyze and man, to check the service
     lintian                                        # Debian's checker of the package
     debootstrap                                    # a fresh Debian root for scripts/check-install
+    cage                                           # the kiosk session's compositor: systemd-analyze
+                                                   # checks the session's command exists
+    systemd-container                              # systemd-nspawn boots scripts/check-kiosk's root
 )
 
 ensure_packages() {
