@@ -111,8 +111,8 @@ expect "systemd-analyze verifies the user service" verify_ok --user stopwise.ser
 expect "systemd-analyze verifies the kiosk session" verify_ok --system stopwise-kiosk.service
 
 man_page=$(MANWIDTH=200 man -l "$root/usr/share/man/man1/stopwise.1.gz" 2>&1)
-for words in "Phillips & Murray" "takes no options and reads no files" \
-             "systemctl --user enable --now stopwise" QT_QPA_PLATFORM QT_SCALE_FACTOR=2.5; do
+for words in "Phillips & Murray" "--full-screen" "the largest scale that fits" \
+             "systemctl disable --now stopwise-kiosk" "systemctl --user enable --now stopwise"; do
     expect "the manual page tells: $words" grep -qF -- "$words" <<<"$man_page"
 done
 
