@@ -32,6 +32,10 @@ protected:
     }
 };
 
+// The scales the figures are taken at: the window as a desktop shows it, and a screen of its
+// own of 1280 x 720, 1920 x 1080 and 3840 x 2160 pixels.
+inline constexpr double Scales[] = {1, 2.5, 3.75, 7.5};
+
 // Headless unless a display is named.
 inline void useOffscreenByDefault()
 {
@@ -61,16 +65,24 @@ inline double percentile(std::vector<double> values, double fraction)
     return values[std::size_t(fraction * double(values.size() - 1))];
 }
 
-// Runs this program again with `arguments` and reads the one number it prints.
-inline double measureInChild(const QStringList& arguments)
+// Runs this program again with `arguments`, its screens drawn at `scale` (QT_SCALE_FACTOR, as
+// the kiosk sets it on a screen of its own), and reads the numbers it prints.
+inline QList<double> measureInChild(const QStringList& arguments, double scale = 1)
 {
     QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+    child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), arguments);
-    if (!child.waitForFinished(60'000) || child.exitCode() != 0) {
-        std::fprintf(stderr, "measurement %s failed\n", qPrintable(arguments.join(' ')));
+    if (!child.waitForFinished(300'000) || child.exitCode() != 0) {
+        std::fprintf(stderr, "measurement %s at %g failed\n", qPrintable(arguments.join(' ')),
+                     scale);
         std::exit(1);
     }
-    return child.readAllStandardOutput().trimmed().toDouble();
+    QList<double> numbers;
+    for (const QByteArray& word : child.readAllStandardOutput().simplified().split(' '))
+        numbers << word.toDouble();
+    return numbers;
 }
 
 // In a child started by medianOfFreshRuns ("--once kiosk" or "--once floor"): prints the
@@ -88,14 +100,14 @@ struct Medians {
     double floor;
 };
 
-// Measures the kiosk and the floor in `runs` fresh processes each, alternating so that the
-// machine's drifts hit both alike.
-inline Medians medianOfFreshRuns(int runs)
+// Measures the kiosk and the floor in `runs` fresh processes each at `scale`, alternating so
+// that the machine's drifts hit both alike.
+inline Medians medianOfFreshRuns(int runs, double scale = 1)
 {
     std::vector<double> kiosk, floor;
     for (int run = 0; run < runs; ++run) {
-        kiosk.push_back(measureInChild({"--once", "kiosk"}));
-        floor.push_back(measureInChild({"--once", "floor"}));
+        kiosk.push_back(measureInChild({"--once", "kiosk"}, scale).value(0));
+        floor.push_back(measureInChild({"--once", "floor"}, scale).value(0));
     }
     return {median(kiosk), median(floor)};
 }

@@ -1,6 +1,7 @@
 // stopwise-bench-memory [runs]: peak resident size after a full street trip and a full
 // location trip, each in a fresh process, against a bare Qt window of the same size
-// painting one line of Arial: medians and their ratio.
+// painting one line of Arial: medians and their ratio, as a desktop shows the window and on a
+// 3840 x 2160 screen.
 #include "KioskHarness.h"
 #include "Measure.h"
 #include "ProcessMemory.h"
@@ -36,11 +37,15 @@ int main(int argc, char* argv[])
     if (bench::measuredOnceIfAsked(app.arguments(), peakAfter))
         return 0;
     const int runs = app.arguments().value(1, "5").toInt();
-    const auto [kioskKiB, floorKiB] = bench::medianOfFreshRuns(runs);
     std::printf("peak resident size, median of %d fresh processes (%s)\n", runs,
                 qPrintable(QGuiApplication::platformName()));
-    std::printf("  kiosk after both trips %8.0f KiB\n", kioskKiB);
-    std::printf("  bare window            %8.0f KiB\n", floorKiB);
-    std::printf("  ratio                  %8.2f (goal: at most 1.20)\n", kioskKiB / floorKiB);
+    for (double scale : {1.0, 7.5}) {
+        const auto [kioskKiB, floorKiB] = bench::medianOfFreshRuns(runs, scale);
+        std::printf(" at scale %g\n", scale);
+        std::printf("  kiosk after both trips %8.0f KiB\n", kioskKiB);
+        std::printf("  bare window            %8.0f KiB\n", floorKiB);
+        std::printf("  ratio                  %8.2f (goal at 1: at most 1.20)\n",
+                    kioskKiB / floorKiB);
+    }
     return 0;
 }

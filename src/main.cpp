@@ -1,12 +1,34 @@
-// Starts the kiosk: one window, shown where the window system places new windows.
+// Starts the kiosk: one window, shown where the window system places new windows, or, with
+// --full-screen, the whole screen for the stop's own session.
+#include "shell/Startup.h"
 #include "shell/Stopwise.h"
+#include "shell/Surround.h"
 
 #include <QApplication>
-#include <QGuiApplication>
+#include <QCommandLineParser>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QCommandLineParser options;
+    options.setApplicationDescription(
+        QStringLiteral("Touch-screen information kiosk for the bus stop at Phillips & Murray."));
+    options.addHelpOption();
+    const QCommandLineOption fullScreen(
+        QStringLiteral("full-screen"),
+        QStringLiteral("Fill the screen: the screens at the largest scale that fits, centred."));
+    options.addOption(fullScreen);
+    options.process(app);
+
+    if (options.isSet(fullScreen)) {
+        QScreen& display = *QGuiApplication::primaryScreen();
+        stopwise::scaleToFit(display);
+        stopwise::Surround screen;
+        screen.setGeometry(display.geometry()); // where no window manager makes it full screen
+        screen.showFullScreen();
+        return app.exec();
+    }
     stopwise::Stopwise window;
     window.show();
     return app.exec();

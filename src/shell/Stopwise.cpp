@@ -1,7 +1,9 @@
 #include "shell/Stopwise.h"
 
 #include "catalogue/DefineData.h"
+#include "shell/KeepOnScreen.h"
 #include "shell/Layout.h"
+#include "shell/ScreenFit.h"
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
 #include "toolkit/Picture.h"
@@ -13,6 +15,9 @@ namespace stopwise {
 namespace {
 
 constexpr QSize OuterSize(WindowWidthTwips / TwipsPerPixel, WindowHeightTwips / TwipsPerPixel);
+// A small tool window: a title bar with the caption and a close box only.
+constexpr Qt::WindowFlags ToolWindow =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 // The screens are built first, so that the subsystems can be handed their controls.
 QWidget& withScreens(QWidget& window)
@@ -61,16 +66,19 @@ Answers::Controls answerControls(const QWidget& w)
 } // namespace
 
 Stopwise::Stopwise(QWidget* parent)
-    : QWidget(parent,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, parent ? Qt::Widget : ToolWindow)
     , m_candidates(m_state, LoadCatalogue(), candidateControls(withScreens(*this)),
                    [this](Step step) { moveTo(step); })
     , m_keypads(m_state, keypadControls(*this), m_candidates)
     , m_answers(m_state, answerControls(*this))
 {
     setObjectName(QStringLiteral("Stopwise"));
-    setWindowTitle(QStringLiteral("Stopwise"));
-    setAttribute(Qt::WA_QuitOnClose); // a tool window would otherwise close and leave us running
+    if (isWindow()) {
+        setWindowTitle(QStringLiteral("Stopwise"));
+        setAttribute(
+            Qt::WA_QuitOnClose); // a tool window would otherwise close and leave us running
+        keepOnScreen(*this);
+    }
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor::fromRgb(WindowBackground));
@@ -139,7 +147,7 @@ void Stopwise::connectTouches()
 void Stopwise::Form_Load()
 {
     m_state.Mode = Step::Welcome;
-    fitOuterSize();
+    fitSize();
     for (std::size_t i = 0; i < PanelLayout.size(); ++i)
         m_panels[i]->move(PanelLayout[i].x, PanelLayout[i].y);
     m_answers.FillSchedule();
@@ -208,9 +216,14 @@ void Stopwise::Back_Click(short)
 }
 
 // The window measures 436 x 311 with its title bar and border, so the client area is what
-// remains inside the frame the window system draws; the frame is known only once shown.
-void Stopwise::fitOuterSize()
+// remains inside the frame the window system draws; the frame is known only once shown. On a
+// screen of its own the kiosk is the screens' extent, and no more.
+void Stopwise::fitSize()
 {
+    if (!isWindow()) {
+        setFixedSize(ExtentWidth, ExtentHeight);
+        return;
+    }
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const QSize client = OuterSize.shrunkBy(frame);
     if (client != size())
@@ -220,7 +233,7 @@ void Stopwise::fitOuterSize()
 bool Stopwise::event(QEvent* event)
 {
     if (event->type() == QEvent::Show || event->type() == QEvent::Move)
-        fitOuterSize();
+        fitSize();
     return QWidget::event(event);
 }
 

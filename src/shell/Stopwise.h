@@ -1,4 +1,5 @@
-// The kiosk's one window. It owns every control and all run-time state, starts up
+// The kiosk's one window, or, on a screen of its own, the middle of it (a Surround is its
+// parent then). It owns every control and all run-time state, starts up
 // (Form_Load), shows the panels of the current step (ShowMode), makes the moves between
 // steps and routes every touch to its handler. The handlers of the moves are here; the
 // keypads and the candidates (search/) and the answers (answers/) have handlers of their
@@ -44,7 +45,7 @@ private:
     void ShowMode();
     void moveTo(Step step);
     void connectTouches();
-    void fitOuterSize();
+    void fitSize();
 
     KioskState m_state;
     std::array<Panel*, PanelCount> m_panels; // in the order of the layout

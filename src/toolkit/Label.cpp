@@ -1,5 +1,7 @@
 #include "toolkit/Label.h"
 
+#include "toolkit/LargeGlyphs.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -85,6 +87,8 @@ void Label::paintEvent(QPaintEvent*)
     if (!m_laidOut)
         layOut();
     QPainter painter(this);
+    if (isLargeText(m_layout.font().pixelSize(), devicePixelRatioF()))
+        return drawLargeText(painter, m_layout);
     painter.setPen(Qt::black);
     m_layout.draw(&painter, QPointF());
 }

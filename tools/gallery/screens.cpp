@@ -30,11 +30,11 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "stopwise-screens: cannot create %s\n", argv[1]);
         return 1;
     }
-    Kiosk kiosk;
+    Kiosk kiosk(Form::Extent);
     bool written = true;
     const QString astray = walkTour(kiosk, [&](const Sight& sight) {
         const QString file = out.filePath(imageName(sight, scale));
-        written = kiosk.window.grab().save(file) && written;
+        written = kiosk.top().grab().save(file) && written;
         std::printf("%s\n", qPrintable(file));
     });
     if (!astray.isEmpty())

@@ -1,6 +1,7 @@
 #include "KioskHarness.h"
 
 #include "shell/Layout.h"
+#include "shell/Surround.h"
 #include "toolkit/Label.h"
 
 #include <QPointingDevice>
@@ -15,6 +16,21 @@ QTest::QTouchEventSequence finger(QWindow* window)
     return QTest::touchEvent(window, touchScreen);
 }
 
+std::unique_ptr<QWidget> kioskIn(Form form)
+{
+    if (form == Form::Window)
+        return std::make_unique<Stopwise>();
+    auto surround = std::make_unique<Surround>();
+    surround->resize(surround->minimumSize());
+    return surround;
+}
+
+Stopwise& kioskOf(QWidget& top)
+{
+    auto* surround = qobject_cast<Surround*>(&top);
+    return surround ? surround->kiosk() : static_cast<Stopwise&>(top);
+}
+
 QString element(const char* array, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1StringView(array)).arg(index);
@@ -22,10 +38,12 @@ QString element(const char* array, int index)
 
 } // namespace
 
-Kiosk::Kiosk()
+Kiosk::Kiosk(Form form)
+    : m_top(kioskIn(form))
+    , window(kioskOf(*m_top))
 {
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    m_top->show();
+    if (!QTest::qWaitForWindowExposed(m_top.get()))
         qFatal("the kiosk window was never shown");
 }
 
@@ -44,19 +62,19 @@ QPoint Kiosk::at(const QString& target) const
 
 void Kiosk::press(QPoint at)
 {
-    finger(handle()).press(0, at);
+    finger(handle()).press(0, window.mapTo(m_top.get(), at));
     m_finger = at;
 }
 
 void Kiosk::move(QPoint to)
 {
-    finger(handle()).move(0, to);
+    finger(handle()).move(0, window.mapTo(m_top.get(), to));
     m_finger = to;
 }
 
 void Kiosk::release(QPoint at)
 {
-    finger(handle()).release(0, at);
+    finger(handle()).release(0, window.mapTo(m_top.get(), at));
     m_finger.reset();
 }
 

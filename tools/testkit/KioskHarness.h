@@ -5,21 +5,29 @@
 
 #include "shell/Stopwise.h"
 
+#include <memory>
+
 #include <QStringList>
 #include <QWindow>
 
 namespace stopwise::testing {
 
+// The kiosk as a desktop shows it, in its own small window; or as the stop's screen shows it,
+// in the middle of a surround, here exactly the size of the screens' extent.
+enum class Form { Window, Extent };
+
 class Kiosk {
 public:
-    Kiosk(); // a new kiosk, shown on its welcome screen
+    explicit Kiosk(Form form = Form::Window); // a new kiosk, shown on its welcome screen
 
-    QWindow* handle() { return window.windowHandle(); }
+    QWidget& top() { return *m_top; } // the window a finger touches
+    QWindow* handle() { return m_top->windowHandle(); }
     const KioskState& state() const { return window.state(); }
     QWidget* control(const QString& name) const { return window.findChild<QWidget*>(name); }
     QString text(const QString& label) const { return control(label)->property("text").toString(); }
     QString shown(const QString& label) const; // as read on the screen: "&&" as "&"
-    // Where a finger goes for `target`, in window coordinates: a control's centre, or "x,y".
+    // Where a finger goes for `target`, in the coordinates of the kiosk's screens: a control's
+    // centre, or "x,y".
     QPoint at(const QString& target) const;
 
     // One finger.
@@ -39,7 +47,11 @@ public:
     QStringList visiblePanels() const;
     QStringList rows() const; // the names on the current page, top row first
 
-    Stopwise window;
+private:
+    std::unique_ptr<QWidget> m_top;
+
+public:
+    Stopwise& window;
 
 private:
     std::optional<QPoint> m_finger; // where it is down

@@ -1,0 +1,25 @@
+// The kiosk on a screen of its own: the screens' extent in the middle of a plain surround
+// that takes touches and does nothing. Shown full screen for the stop's session, where
+// nothing else is on the screen, and at exactly the extent's size for the reference images.
+#pragma once
+
+#include "shell/Stopwise.h"
+
+namespace stopwise {
+
+class Surround : public QWidget {
+    Q_OBJECT
+public:
+    Surround();
+
+    Stopwise& kiosk() { return *m_kiosk; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    Stopwise* m_kiosk;
+};
+
+} // namespace stopwise
