@@ -1,5 +1,5 @@
-# Shared by scripts/run and scripts/test: the Debian packages the kiosk needs to build,
-# test and run, installed when missing, and the one build folder both use.
+# Shared by the scripts: the Debian packages the kiosk needs to build, test and run, installed
+# when missing, the one build folder, and the fresh Debian 12 roots the checks install into.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -18,6 +18,9 @@ PACKAGES=(
     systemd man-db                                 # systemd-analyze and man, to check the service
     lintian                                        # Debian's checker of the package
     debootstrap                                    # a fresh Debian root for scripts/check-install
+    cage                                           # the kiosk session's compositor: systemd-analyze
+                                                   # checks the session's command exists
+    systemd-container                              # systemd-nspawn boots scripts/check-kiosk's root
 )
 
 ensure_packages() {
@@ -37,4 +40,29 @@ ensure_packages() {
 configure_and_build() {
     cmake -S "$ROOT" -B "$BUILD" -G Ninja "$@"
     cmake --build "$BUILD" --parallel
+}
+
+# build_packages OUTDIR: the three Debian packages of the build, into OUTDIR.
+build_packages() {
+    (cd "$BUILD" && cpack -G DEB -B "$1" >/dev/null)
+}
+
+# bootstrap_root ROOT LOG [debootstrap options...]: a minimal Debian 12 root from the mirror
+# this machine's apt uses for bookworm, or $MIRROR; on failure, the log's end.
+bootstrap_root() {
+    local root=$1 log=$2 mirror
+    shift 2
+    mirror=${MIRROR:-$(apt-get indextargets --format '$(REPO_URI)' 'Origin: Debian' 'Codename: bookworm' |
+        head -n 1)}
+    [ -n "$mirror" ] || { echo "no bookworm mirror in apt's lists; set MIRROR" >&2; return 2; }
+    echo "== a minimal Debian 12 root from $mirror"
+    debootstrap --variant=minbase "$@" bookworm "$root" "$mirror" >"$log" ||
+        { tail -n 20 "$log"; return 1; }
+    cp /etc/resolv.conf "$root/etc/resolv.conf"
+}
+
+# remove_scratch SCRATCH ROOT KEEP: removes the scratch folder, or with KEEP=--keep says where
+# its root stays. --one-file-system: never reach through a mount that did not come off.
+remove_scratch() {
+    if [ "$3" = --keep ]; then echo "root kept in $2"; else rm -rf --one-file-system "$1"; fi
 }

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package in the build folder given and checks what it holds and needs:
-# the binary, stripped, with its debug information in the dbgsym package beside it; the
+# Builds the three Debian packages in the build folder given and checks what they hold and
+# need: the binary, stripped, with its debug information in stopwise-dbgsym beside it; the
 # desktop entry, the icon, the user service, the manual page, the changelog and the copyright
 # file; Qt 6 Widgets and the two font packages among its dependencies; a binary whose
-# libraries all resolve once unpacked into a scratch root; a service that systemd-analyze
-# verifies without a word; and not one error or warning from lintian.
+# libraries all resolve once unpacked into a scratch root; stopwise-kiosk's system unit, its
+# user, preset and maintainer scripts, and what it depends on; two services that
+# systemd-analyze verifies without a word; and not one error or warning from lintian.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -12,7 +13,9 @@ trap 'rm -rf "$scratch"' EXIT
 
 (cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
 deb=$(ls "$scratch"/out/stopwise_*.deb)
-echo "package: $(basename "$deb")"
+kiosk_deb=$(ls "$scratch"/out/stopwise-kiosk_*_all.deb)
+dbgsym_deb=$(ls "$scratch"/out/stopwise-dbgsym_*.deb)
+echo "packages: $(cd "$scratch/out" && echo *.deb)"
 
 failures=0
 expect() { # expect WHAT CONDITION...
@@ -46,34 +49,70 @@ expect "the desktop entry starts the binary" grep -qx "Exec=stopwise" \
 kind=$(file -b "$root/usr/bin/stopwise")
 expect "the binary is stripped" grep -qE ', stripped$' <<<"$kind"
 build_id=$(sed -nE 's/.*BuildID\[sha1\]=([0-9a-f]{2})([0-9a-f]+).*/\1\/\2/p' <<<"$kind")
-dbgsym=$(dpkg-deb --contents "$scratch"/out/stopwise-dbgsym_*.ddeb 2>/dev/null || true)
-expect "stopwise-dbgsym holds the binary's debug information" \
-    grep -qF "./usr/lib/debug/.build-id/$build_id.debug" <<<"$dbgsym"
+dpkg-deb --extract "$dbgsym_deb" "$scratch/dbgsym"
+debug_file=$scratch/dbgsym/usr/lib/debug/.build-id/$build_id.debug
+expect "stopwise-dbgsym holds the binary's debug information under its build id" \
+    bash -c "[ -n '$build_id' ] && file -b '$debug_file' | grep -qF 'with debug_info'"
 
-# The service restarts the kiosk whatever ended it, a second later, and never gives up.
-unit=$root/usr/lib/systemd/user/stopwise.service
-for line in ExecStart=/usr/bin/stopwise Restart=always RestartSec=1 StartLimitIntervalSec=0 \
-            WantedBy=graphical-session.target; do
-    expect "the service has $line" grep -qx "$line" "$unit"
+kiosk_contents=$(dpkg-deb --contents "$kiosk_deb")
+echo "$kiosk_contents" | awk '{print "  " $6}'
+for file in ./usr/lib/systemd/system/stopwise-kiosk.service ./usr/lib/sysusers.d/stopwise-kiosk.conf \
+            ./usr/lib/systemd/system-preset/80-stopwise-kiosk.preset \
+            ./usr/share/doc/stopwise-kiosk/changelog.gz ./usr/share/doc/stopwise-kiosk/copyright; do
+    expect "$file" grep -qF " $file" <<<"$kiosk_contents"
 done
-# systemd-analyze checks that the command exists and that the manual page in Documentation=
-# opens, so the copy it checks starts the unpacked binary and man looks in the unpacked pages.
+kiosk_depends=$(dpkg-deb --field "$kiosk_deb" Depends)
+echo "stopwise-kiosk Depends: $kiosk_depends"
+for package in "stopwise (= $(dpkg-deb --field "$deb" Version))" cage qt6-wayland xwayland libpam-systemd; do
+    expect "stopwise-kiosk depends on $package" grep -qxF "$package" <<<"${kiosk_depends//, /$'\n'}"
+done
+dpkg-deb --extract "$kiosk_deb" "$root"
+dpkg-deb --control "$kiosk_deb" "$scratch/kiosk-control"
+expect "the kiosk's user has no password and no login shell" grep -qx \
+    'u stopwise-kiosk - "Stopwise kiosk session" /nonexistent /usr/sbin/nologin' \
+    "$root/usr/lib/sysusers.d/stopwise-kiosk.conf"
+expect "the postinst creates the user, enables the unit and starts it only where the screen is free" \
+    bash -c "grep -q 'systemd-sysusers.*stopwise-kiosk.conf' '$scratch/kiosk-control/postinst' &&
+             grep -q 'deb-systemd-helper enable' '$scratch/kiosk-control/postinst' &&
+             grep -q 'elif screen_is_free; then' '$scratch/kiosk-control/postinst'"
+expect "the prerm stops the unit on removal" grep -q 'deb-systemd-invoke stop stopwise-kiosk.service' \
+    "$scratch/kiosk-control/prerm"
+expect "the postrm purges the unit's state" grep -q 'deb-systemd-helper purge stopwise-kiosk.service' \
+    "$scratch/kiosk-control/postrm"
+
+# Each service restarts what it runs whatever ended it, a second later, and never gives up.
+unit=$root/usr/lib/systemd/user/stopwise.service
+kiosk_unit=$root/usr/lib/systemd/system/stopwise-kiosk.service
+for line in ExecStart=/usr/bin/stopwise WantedBy=graphical-session.target; do
+    expect "the user service has $line" grep -qx "$line" "$unit"
+done
+for line in "ExecStart=/usr/bin/cage -d -- /usr/bin/stopwise --full-screen" User=stopwise-kiosk \
+            PAMName=login TTYPath=/dev/tty1 Conflicts=getty@tty1.service WantedBy=graphical.target; do
+    expect "the kiosk session has $line" grep -qxF "$line" "$kiosk_unit"
+done
+for line in Restart=always RestartSec=1 StartLimitIntervalSec=0; do
+    expect "both services have $line" bash -c "grep -qx $line '$unit' && grep -qx $line '$kiosk_unit'"
+done
+# systemd-analyze checks that the commands exist and that the manual page in Documentation=
+# opens, so the copies it checks start the unpacked binary and man looks in the unpacked pages.
 # It warns of unknown keys and values and still succeeds, so any word it says is a failure.
 mkdir "$scratch/verify"
-sed "s|^ExecStart=/usr/bin/stopwise\$|ExecStart=$root/usr/bin/stopwise|" "$unit" \
-    >"$scratch/verify/stopwise.service"
-verify_ok() {
+for file in "$unit" "$kiosk_unit"; do
+    sed "s| /usr/bin/stopwise| $root/usr/bin/stopwise|; s|=/usr/bin/stopwise\$|=$root/usr/bin/stopwise|" \
+        "$file" >"$scratch/verify/$(basename "$file")"
+done
+verify_ok() { # verify_ok --user|--system UNIT
     local said
     said=$(XDG_RUNTIME_DIR=$scratch/verify MANPATH=$root/usr/share/man \
-        systemd-analyze --user verify "$scratch/verify/stopwise.service" 2>&1) || {
-        echo "$said"; return 1; }
+        systemd-analyze "$1" verify "$scratch/verify/$2" 2>&1) || { echo "$said"; return 1; }
     [ -z "$said" ] || { echo "$said"; return 1; }
 }
-expect "systemd-analyze verifies the service" verify_ok
+expect "systemd-analyze verifies the user service" verify_ok --user stopwise.service
+expect "systemd-analyze verifies the kiosk session" verify_ok --system stopwise-kiosk.service
 
 man_page=$(MANWIDTH=200 man -l "$root/usr/share/man/man1/stopwise.1.gz" 2>&1)
-for words in "Phillips & Murray" "takes no options and reads no files" \
-             "systemctl --user enable --now stopwise" QT_QPA_PLATFORM QT_SCALE_FACTOR=2.5; do
+for words in "Phillips & Murray" "--full-screen" "the largest scale that fits" \
+             "systemctl disable --now stopwise-kiosk" "systemctl --user enable --now stopwise"; do
     expect "the manual page tells: $words" grep -qF -- "$words" <<<"$man_page"
 done
 
@@ -82,14 +121,15 @@ expect "the changelog's latest entry is the package's version" \
     [ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = \
       "$(dpkg-deb --field "$deb" Version)" ]
 
-# Lintian also checks the copyright file's format, the description, the manual page and the
-# compression of the compressed files. It warns root that it runs as root: not about the package.
+# Lintian also checks the copyright file's format, the descriptions, the manual page, the
+# maintainer scripts, the md5sums and the compression of the compressed files. It warns root
+# that it runs as root: not about the packages.
 lintian_clean() {
     local said
-    said=$(lintian --fail-on error,warning "$deb" 2> >(grep -v 'running with root privileges' >&2)) \
-        || { echo "$said"; return 1; }
+    said=$(lintian --fail-on error,warning "$deb" "$kiosk_deb" "$dbgsym_deb" \
+        2> >(grep -v 'running with root privileges' >&2)) || { echo "$said"; return 1; }
     [ -z "$said" ] || { echo "$said"; return 1; }
 }
-expect "lintian finds no error and no warning" lintian_clean
+expect "lintian finds nothing in the three packages" lintian_clean
 
 [ "$failures" -eq 0 ]
