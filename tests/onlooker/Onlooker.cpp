@@ -1,24 +1,35 @@
 // A Qt generic plugin that watches a program from inside it, for the program test. Loaded with
 // QT_QPA_GENERIC_PLUGINS=stopwise-onlooker:REFERENCE.png, it waits for a window to be shown,
 // grabs what was drawn in it (the window's own pixels, not a fresh rendering), compares the
-// part that both cover with the reference image, prints what it saw and closes the window as
-// a person would:
-//   shown: TITLE
+// part that both cover with the reference image (in the middle of a full-screen window, at
+// the top left of any other), prints what it saw and closes the window as a person would:
+//   shown: TITLE                             (", full screen" after it for a full screen)
 //   drawn: WIDTHxHEIGHT as the reference     (or "unlike the reference")
 // A window that is never shown is reported as "shown: nothing", and the program ended with
 // status 3.
+#include <QApplication>
+#include <QBackingStore>
 #include <QGenericPlugin>
-#include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
+
+// The pixels the program last drew into the window's backing store, at its device pixel
+// ratio. (The offscreen screen's own grab crops them to the window's logical size.)
+QImage drawnIn(const QWindow* window)
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->windowHandle() == window)
+            if (const auto* pixels = dynamic_cast<QImage*>(top->backingStore()->paintDevice()))
+                return pixels->copy();
+    return {};
+}
 
 constexpr int Looks = 200; // every 50 ms: ten seconds
 
@@ -37,12 +48,16 @@ private:
         const QWindowList windows = QGuiApplication::topLevelWindows();
         const auto found = std::ranges::find_if(windows, &QWindow::isExposed);
         QWindow* shown = found == windows.end() ? nullptr : *found;
-        QImage drawn = shown ? shown->screen()->grabWindow(shown->winId()).toImage() : QImage();
+        QImage drawn = drawnIn(shown);
         drawn.setDevicePixelRatio(1);
-        const QRect both = drawn.rect() & m_reference.rect();
+        const bool full = shown && shown->windowStates().testFlag(Qt::WindowFullScreen);
+        const QPoint middle((drawn.width() - m_reference.width()) / 2,
+                            (drawn.height() - m_reference.height()) / 2);
+        const QRect reference = m_reference.rect().translated(full ? middle : QPoint());
+        const QRect both = drawn.rect() & reference;
         const bool same =
-            !both.isEmpty() &&
-            drawn.convertToFormat(QImage::Format_RGB32).copy(both) == m_reference.copy(both);
+            !both.isEmpty() && drawn.convertToFormat(QImage::Format_RGB32).copy(both) ==
+                                   m_reference.copy(both.translated(-reference.topLeft()));
         if (!same && ++m_looks < Looks)
             return; // not shown or not painted yet
         m_timer.stop();
@@ -51,8 +66,9 @@ private:
             std::fflush(stdout);
             return QCoreApplication::exit(3);
         }
-        std::printf("shown: %s\ndrawn: %dx%d %s the reference\n", qPrintable(shown->title()),
-                    both.width(), both.height(), same ? "as" : "unlike");
+        std::printf("shown: %s%s\ndrawn: %dx%d %s the reference\n", qPrintable(shown->title()),
+                    full ? ", full screen" : "", both.width(), both.height(),
+                    same ? "as" : "unlike");
         std::fflush(stdout);
         shown->close();
     }
