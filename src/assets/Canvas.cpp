@@ -33,8 +33,11 @@ QFont fontFor(Typeface typeface)
 
 } // namespace
 
+// Whole device pixels up: a picture is opaque and its control draws nothing else, so at a
+// ratio such as 3.75 the picture must cover the control's last, partly covered row too.
 Canvas::Canvas(QSize logicalSize, qreal devicePixelRatio, QColor ground)
-    : m_image(logicalSize * devicePixelRatio, QImage::Format_RGB32)
+    : m_image(int(std::ceil(logicalSize.width() * devicePixelRatio)),
+              int(std::ceil(logicalSize.height() * devicePixelRatio)), QImage::Format_RGB32)
     , m_dpr(devicePixelRatio)
 {
     m_image.fill(ground);
