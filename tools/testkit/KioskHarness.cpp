@@ -1,7 +1,6 @@
 #include "KioskHarness.h"
 
 #include "shell/Layout.h"
-#include "toolkit/Label.h"
 
 #include <QPointingDevice>
 #include <QTest>
@@ -27,11 +26,6 @@ Kiosk::Kiosk()
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qFatal("the kiosk window was never shown");
-}
-
-QString Kiosk::shown(const QString& label) const
-{
-    return window.findChild<Label*>(label)->shownText();
 }
 
 QPoint Kiosk::at(const QString& target) const
@@ -110,6 +104,12 @@ void Kiosk::toMainMenu()
         default: touch(element("Back", control("StreetSelect")->isVisible() ? 0 : 1));
         }
     }
+}
+
+void KioskTest::init()
+{
+    kiosk->toMainMenu();
+    QCOMPARE(kiosk->visiblePanels(), QStringList{"MainMenu"});
 }
 
 QStringList Kiosk::visiblePanels() const
