@@ -1,5 +1,5 @@
-// Searching by touch: the keys under one or two fingers and a mouse, turning pages, and the
-// choices. (What each search step shows, both trips to their directions included, is
+// Searching by touch: the keys under a finger and a mouse with two buttons, turning pages,
+// and the choices. (What each search step shows, both trips to their directions included, is
 // guarded by the screen images.) One window serves every row; each starts on the main menu.
 #include "KioskHarness.h"
 
@@ -8,10 +8,6 @@
 
 using namespace stopwise;
 using namespace stopwise::testing;
-
-namespace {
-
-} // namespace
 
 class TestSearch : public testing::KioskTest {
     Q_OBJECT
@@ -25,9 +21,9 @@ private slots:
     void aNewPageIsPainted();
 };
 
-// On the street step's letter keypad: each move is "press", "move" or "lift" of the first
-// finger, "press2" or "lift2" of a second, or "right-press" or "right-lift" of a mouse's
-// other button, at a control or at "x,y".
+// On the street step's letter keypad: each move is "press", "move" or "lift" of a finger,
+// or "left-press", "left-lift", "right-press" or "right-lift" of a mouse's two buttons, at a
+// control or at "x,y". A second button pressed while one is held is ignored.
 void TestSearch::keys_data()
 {
     QTest::addColumn<QStringList>("moves");
@@ -37,16 +33,14 @@ void TestSearch::keys_data()
     };
     row("lifted on the key", "press Letters(0)|lift Letters(0)", "a");
     row("lifted on the next key", "press Letters(0)|move Letters(1)|lift Letters(1)", "a");
-    row("lifted on the list", "press Letters(0)|move 300,150|lift 300,150", "a");
     row("slid off and back on", "press Letters(0)|move 100,200|move Letters(0)|lift Letters(0)",
         "a");
     row("a double tap", "press Letters(17)|lift Letters(17)|press Letters(17)|lift Letters(17)",
         "rr");
-    row("a second finger meanwhile",
-        "press Letters(0)|press2 Letters(1)|lift2 Letters(1)|lift Letters(0)", "a");
-    row("the second finger lifted last",
-        "press Letters(0)|press2 Letters(1)|lift Letters(0)|lift2 Letters(1)", "a");
     row("a mouse's other button", "right-press Letters(0)|right-lift Letters(0)", "a");
+    row("the other button meanwhile",
+        "left-press Letters(0)|right-press Letters(0)|left-lift Letters(0)|right-lift Letters(0)",
+        "a");
 }
 
 void TestSearch::keys()
@@ -56,18 +50,15 @@ void TestSearch::keys()
     QVERIFY(kiosk->walk(ToStreets));
     static QPointingDevice* const fingers = QTest::createTouchDevice();
     const QString pressed = moves.first().section(u' ', 1).replace("Letters", "Letter_sel");
-    bool down = false; // the first finger, or the mouse
+    bool down = false; // the finger, or the mouse's first button
     for (const QString& move : moves) {
         const QString kind = move.section(u' ', 0, 0), where = move.section(u' ', 1);
         const QPoint at = kiosk->at(where);
-        if (kind == "press2")
-            QTest::touchEvent(kiosk->handle(), fingers).stationary(0).press(1, at);
-        else if (kind == "lift2")
-            QTest::touchEvent(kiosk->handle(), fingers).stationary(0).release(1, at);
-        else if (kind == "right-press")
-            QTest::mousePress(kiosk->handle(), Qt::RightButton, {}, at);
-        else if (kind == "right-lift")
-            QTest::mouseRelease(kiosk->handle(), Qt::RightButton, {}, at);
+        const Qt::MouseButton button = kind.startsWith("right") ? Qt::RightButton : Qt::LeftButton;
+        if (kind.endsWith("-press"))
+            QTest::mousePress(kiosk->handle(), button, {}, at);
+        else if (kind.endsWith("-lift"))
+            QTest::mouseRelease(kiosk->handle(), button, {}, at);
         else if (kind == "press")
             QTest::touchEvent(kiosk->handle(), fingers).press(0, at);
         else if (kind == "move")

@@ -2,7 +2,6 @@
 
 #include "shell/Layout.h"
 #include "shell/Surround.h"
-#include "toolkit/Label.h"
 
 #include <QPointingDevice>
 #include <QTest>
@@ -45,11 +44,6 @@ Kiosk::Kiosk(Form form)
     m_top->show();
     if (!QTest::qWaitForWindowExposed(m_top.get()))
         qFatal("the kiosk window was never shown");
-}
-
-QString Kiosk::shown(const QString& label) const
-{
-    return window.findChild<Label*>(label)->shownText();
 }
 
 QPoint Kiosk::at(const QString& target) const
@@ -128,6 +122,12 @@ void Kiosk::toMainMenu()
         default: touch(element("Back", control("StreetSelect")->isVisible() ? 0 : 1));
         }
     }
+}
+
+void KioskTest::init()
+{
+    kiosk->toMainMenu();
+    QCOMPARE(kiosk->visiblePanels(), QStringList{"MainMenu"});
 }
 
 QStringList Kiosk::visiblePanels() const

@@ -25,7 +25,6 @@ public:
     const KioskState& state() const { return window.state(); }
     QWidget* control(const QString& name) const { return window.findChild<QWidget*>(name); }
     QString text(const QString& label) const { return control(label)->property("text").toString(); }
-    QString shown(const QString& label) const; // as read on the screen: "&&" as "&"
     // Where a finger goes for `target`, in the coordinates of the kiosk's screens: a control's
     // centre, or "x,y".
     QPoint at(const QString& target) const;
@@ -61,14 +60,15 @@ private:
 inline const QStringList ToStreets = {"HowDoIGetTo", "IKnowStreetNames"};
 inline const QStringList ToAreas = {"HowDoIGetTo", "IKnowLocation"};
 
-// A test program's one kiosk, made once; every test function starts on its main menu.
+// A test program's one kiosk, made once; every test function starts on its main menu, and
+// fails there if Back and OK cannot bring it back.
 class KioskTest : public QObject {
     Q_OBJECT
 protected:
     std::unique_ptr<Kiosk> kiosk;
 private slots:
     void initTestCase() { kiosk = std::make_unique<Kiosk>(); }
-    void init() { kiosk->toMainMenu(); }
+    void init();
 };
 
 } // namespace stopwise::testing
