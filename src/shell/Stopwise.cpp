@@ -75,8 +75,8 @@ Stopwise::Stopwise(QWidget* parent)
     setObjectName(QStringLiteral("Stopwise"));
     if (isWindow()) {
         setWindowTitle(QStringLiteral("Stopwise"));
-        setAttribute(
-            Qt::WA_QuitOnClose); // a tool window would otherwise close and leave us running
+        // A tool window would otherwise close and leave the program running.
+        setAttribute(Qt::WA_QuitOnClose);
         keepOnScreen(*this);
     }
     setAutoFillBackground(true);
