@@ -1,8 +1,10 @@
-// The plain rules, without a window: the prefix match and the echo of the typed text, and
-// the candidates for a chosen street or area the catalogue does not hold. (What the catalogue
+// The plain rules, without a window: the prefix match and the echo of the typed text, the
+// candidates for a chosen street or area the catalogue does not hold, and the scale at which
+// the screens fit a screen of the kiosk's own. (What the catalogue
 // offers is the reviewed listing docs/catalogue.txt, and paging is seen through the window.)
 #include "catalogue/DefineData.h"
 #include "search/CandidateSearch.h"
+#include "shell/ScreenFit.h"
 
 #include <QTest>
 
@@ -15,6 +17,8 @@ private slots:
     void prefixAndEcho();
     void candidates_data();
     void candidates();
+    void fittingScale_data();
+    void fittingScale();
 };
 
 void TestRules::prefixAndEcho_data()
@@ -75,6 +79,26 @@ void TestRules::candidates()
              {.search = Search(search), .selectedStreet = chosenName, .selectedArea = chosenName}))
         found << QString::fromUtf8(name.data(), qsizetype(name.size()));
     QCOMPARE(found, names);
+}
+
+void TestRules::fittingScale_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("1280 x 720, as tall as it is wide") << 1280 << 720 << 2.5;
+    QTest::newRow("1920 x 1080") << 1920 << 1080 << 3.75;
+    QTest::newRow("3840 x 2160") << 3840 << 2160 << 7.5;
+    QTest::newRow("1280 x 800, bound by its height") << 1280 << 800 << 800.0 / 288;
+    QTest::newRow("1280 x 1024, bound by its width") << 1280 << 1024 << 1280.0 / 436;
+}
+
+void TestRules::fittingScale()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(double, scale);
+    QCOMPARE(FittingScale(width, height), scale);
 }
 
 QTEST_APPLESS_MAIN(TestRules)

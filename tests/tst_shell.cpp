@@ -1,8 +1,8 @@
 // The kiosk shell by touch: start-up and the welcome screen, the moves between steps and
 // Back from every search step on either panel, the touches and clicks that do nothing, the
-// texts whose line breaks no screen shows. (Closing the window is seen on the program
-// itself.) One window serves every row after the welcome screen; each row starts on the main
-// menu.
+// texts whose line breaks no screen shows, and a kiosk that comes back when minimized.
+// (Closing the window is seen on the program itself.) One window serves every row after the
+// welcome screen; each row starts on the main menu.
 #include "KioskHarness.h"
 
 #include <QTest>
@@ -28,6 +28,8 @@ private slots:
     void touchesThatDoNothing();
     void textsAsWritten_data();
     void textsAsWritten();
+    void minimizedComesBack_data();
+    void minimizedComesBack();
 };
 
 // The welcome screen is seen once, at start: each row starts a kiosk of its own.
@@ -157,6 +159,30 @@ void TestShell::textsAsWritten()
     QFETCH(QString, text);
     QVERIFY(kiosk->walk(steps));
     QCOMPARE(kiosk->text(label), text);
+}
+
+// A window manager's minimize box, menu or key: the kiosk is back at once, as it was, on a
+// desktop and on the stop's full screen.
+void TestShell::minimizedComesBack_data()
+{
+    QTest::addColumn<bool>("ownScreen");
+    QTest::addColumn<Qt::WindowState>("state");
+    QTest::newRow("the window on a desktop") << false << Qt::WindowNoState;
+    QTest::newRow("the stop's full screen") << true << Qt::WindowFullScreen;
+}
+
+void TestShell::minimizedComesBack()
+{
+    QFETCH(bool, ownScreen);
+    QFETCH(Qt::WindowState, state);
+    Kiosk kiosk(ownScreen ? Form::Extent : Form::Window);
+    if (ownScreen) {
+        kiosk.top().showFullScreen();
+        QTRY_COMPARE(kiosk.handle()->windowStates(), Qt::WindowStates(state));
+    }
+    kiosk.handle()->setWindowStates(Qt::WindowMinimized);
+    QTRY_COMPARE(kiosk.handle()->windowStates(), Qt::WindowStates(state));
+    QVERIFY(kiosk.top().isVisible());
 }
 
 QTEST_MAIN(TestShell)
