@@ -45,11 +45,17 @@ Canvas::Canvas(QSize logicalSize, qreal devicePixelRatio, QColor ground)
     m_painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 }
 
+// The device pixels wholly inside the box. At a ratio such as 3.75 a picture's last device
+// column is only partly its own and may fall outside its control; a box rounded outwards would
+// lose its outline's last column there, and the outline would be thinner on that side.
 QRectF Canvas::box(qreal x, qreal y, qreal width, qreal height) const
 {
-    const auto snap = [this](qreal logical) { return std::round(logical * m_dpr); };
-    const qreal left = snap(x), top = snap(y);
-    return {left, top, snap(x + width) - left, snap(y + height) - top};
+    // A hair's tolerance, so that a product such as 37 x 2.5 counts as the number it is.
+    constexpr qreal Hair = 1e-9;
+    const auto nearEdge = [this](qreal logical) { return std::ceil(logical * m_dpr - Hair); };
+    const auto farEdge = [this](qreal logical) { return std::floor(logical * m_dpr + Hair); };
+    const qreal left = nearEdge(x), top = nearEdge(y);
+    return {left, top, farEdge(x + width) - left, farEdge(y + height) - top};
 }
 
 qreal Canvas::hairline() const

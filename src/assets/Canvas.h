@@ -16,7 +16,7 @@ class Canvas {
 public:
     Canvas(QSize logicalSize, qreal devicePixelRatio, QColor ground);
 
-    // The logical box (x, y, width, height) in device pixels, its edges on whole pixels.
+    // The logical box (x, y, width, height) in device pixels: the whole pixels inside it.
     QRectF box(qreal x, qreal y, qreal width, qreal height) const;
     QRectF whole() const { return m_image.rect(); }
     // The width of a thin outline: one logical pixel, rounded to whole device pixels.
