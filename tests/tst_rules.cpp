@@ -32,6 +32,7 @@ void TestRules::prefixAndEcho_data()
         QTest::newRow(case_) << QString(typed) << QString(name) << matches << QString(echo);
     };
     row("lower case", "for", "Forbes Ave", true, "For...");
+    row("the whole name", "cmu", "CMU", true, "Cmu...");
     row("longer than the name", "forbes avenue", "Forbes Ave|nue", false, "Forbes avenue...");
     row("capitals in the name", "wm", "WM Penn Hts.", true, "Wm...");
     row("a dot must agree", "stc", "St. Clair St", false, "Stc...");
