@@ -3,6 +3,8 @@
 // places, grounds, edges and pictures are all guarded here. A screen that differs is written
 // with a difference image into screens-differ/ in the build folder, and named. A renderer
 // other than the one the images were made with (Qt, FreeType, font files) is named first.
+// What a screen reader is offered on each screen is compared with its reviewed read-out.
+#include "Readout.h"
 #include "Renderer.h"
 #include "Tour.h"
 
@@ -52,7 +54,9 @@ void TestScreens::everyScreenAsReviewed()
     // Every screen at 1 and 2; at the scales of the stop's screens, those reviewed there.
     const bool everyScreen = scale == 1 || scale == 2;
     QStringList differing, compared;
+    QString readout; // what a screen reader is offered, screen by screen
     const QString astray = walkTour(kiosk, [&](const Sight& sight) {
+        readout += readOut(sight.name, kiosk.window);
         const QString name = imageName(sight, scale);
         if (!everyScreen && !references.exists(name))
             return;
@@ -82,6 +86,10 @@ void TestScreens::everyScreenAsReviewed()
     if (!differing.isEmpty())
         failures << QStringLiteral("differ from docs/screens (see %1): %2")
                         .arg(QDir(differ).absolutePath(), differing.join(u' '));
+    QFile heard(references.filePath(QString::fromLatin1(ReadoutFile)));
+    if (!heard.open(QIODevice::ReadOnly) || QString::fromUtf8(heard.readAll()) != readout)
+        failures << QStringLiteral("what a screen reader is offered differs from %1:\n%2")
+                        .arg(heard.fileName(), readout);
     QVERIFY2(astray.isEmpty(), qPrintable(QStringLiteral("the tour cannot reach ") + astray));
     QVERIFY2(!compared.isEmpty(), "no reviewed screen at this scale");
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));

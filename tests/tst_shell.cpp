@@ -103,7 +103,6 @@ void TestShell::touchesThatDoNothing_data()
     const QStringList m = ToStreets + QStringList{"type m"};
     row("between the menu buttons", {}, "200,147");
     row("prompt card", ToStreets, "186,273");
-    row("prompt text", ToStreets, "StreetSelectText");
     row("list card", m, "406,153");
     row("candidate name", m, "ListItem(0)");
     row("lifted off a select button", m, "SelectBtn(0)", "100,200");

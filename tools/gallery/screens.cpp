@@ -1,9 +1,11 @@
 // stopwise-screens OUTDIR [--scale N]
 // Walks a real kiosk window through the tour of its screens by touch, as a visitor would,
 // and writes one PNG of the window per screen into OUTDIR, with the renderer they were made
-// with (Qt, FreeType and font file versions) in OUTDIR/renderer.txt. With --scale the window is
+// with (Qt, FreeType and font file versions) in OUTDIR/renderer.txt and the buttons a screen
+// reader is offered on each screen in OUTDIR/readout.txt. With --scale the window is
 // drawn at that device pixel ratio (through QT_SCALE_FACTOR), as on a larger touch screen. Runs
 // without a display unless QT_QPA_PLATFORM says otherwise.
+#include "Readout.h"
 #include "Renderer.h"
 #include "Tour.h"
 
@@ -39,11 +41,15 @@ int main(int argc, char* argv[])
                    renderer.write(describeRenderer(kiosk.window).toUtf8()) > 0;
     renderer.close();
     std::printf("%s\n", qPrintable(renderer.fileName()));
+    QFile readout(out.filePath(QString::fromLatin1(ReadoutFile)));
+    written = readout.open(QIODevice::WriteOnly) && written;
     const QString astray = walkTour(kiosk, [&](const Sight& sight) {
         const QString file = out.filePath(imageName(sight, scale));
         written = kiosk.top().grab().save(file) && written;
+        written = readout.write(readOut(sight.name, kiosk.window).toUtf8()) > 0 && written;
         std::printf("%s\n", qPrintable(file));
     });
+    std::printf("%s\n", qPrintable(readout.fileName()));
     if (!astray.isEmpty())
         std::fprintf(stderr, "stopwise-screens: cannot reach %s\n", qPrintable(astray));
     return astray.isEmpty() && written ? 0 : 1;

@@ -15,21 +15,6 @@ QTest::QTouchEventSequence finger(QWindow* window)
     return QTest::touchEvent(window, touchScreen);
 }
 
-std::unique_ptr<QWidget> kioskIn(Form form)
-{
-    if (form == Form::Window)
-        return std::make_unique<Stopwise>();
-    auto surround = std::make_unique<Surround>();
-    surround->resize(surround->minimumSize());
-    return surround;
-}
-
-Stopwise& kioskOf(QWidget& top)
-{
-    auto* surround = qobject_cast<Surround*>(&top);
-    return surround ? surround->kiosk() : static_cast<Stopwise&>(top);
-}
-
 QString element(const char* array, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1StringView(array)).arg(index);
@@ -38,9 +23,11 @@ QString element(const char* array, int index)
 } // namespace
 
 Kiosk::Kiosk(Form form)
-    : m_top(kioskIn(form))
-    , window(kioskOf(*m_top))
+    : m_top(form == Form::Window ? static_cast<QWidget*>(new Stopwise) : new Surround)
+    , window(form == Form::Window ? static_cast<Stopwise&>(*m_top)
+                                  : static_cast<Surround&>(*m_top).kiosk())
 {
+    m_top->resize(m_top->minimumSize()); // the extent, around the kiosk
     m_top->show();
     if (!QTest::qWaitForWindowExposed(m_top.get()))
         qFatal("the kiosk window was never shown");
