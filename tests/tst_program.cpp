@@ -28,7 +28,7 @@ void TestProgram::showsTheWelcomeScreenAndEndsWhenClosed_data()
         << "kiosk/stopwise-kiosk.service"
         << "screen-1280x720.json"
         << "01-welcome@2.5x.png"
-        << QByteArray("shown: Stopwise, full screen\ndrawn: 1090x720 as the reference\n");
+        << QByteArray("shown: Stopwise, full screen\ndrawn: 1280x720 as the reference\n");
 }
 
 void TestProgram::showsTheWelcomeScreenAndEndsWhenClosed()

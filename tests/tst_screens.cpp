@@ -61,7 +61,7 @@ void TestScreens::everyScreenAsReviewed()
         if (!everyScreen && !references.exists(name))
             return;
         compared << name;
-        const QImage rendered = plain(kiosk.top().grab().toImage());
+        const QImage rendered = plain(photograph(kiosk.top()));
         const QImage reference = plain(QImage(references.filePath(name)));
         if (rendered == reference)
             return;

@@ -12,10 +12,9 @@ Surround::Surround()
 {
     setWindowTitle(QStringLiteral("Stopwise"));
     setMinimumSize(ExtentWidth, ExtentHeight);
-    setAutoFillBackground(true);
     QPalette plain = palette();
     plain.setColor(QPalette::Window, QColor::fromRgb(WindowBackground));
-    setPalette(plain);
+    setPalette(plain); // a window paints its own background
     keepOnScreen(*this);
 }
 

@@ -1,8 +1,9 @@
 // A Qt generic plugin that watches a program from inside it, for the program test. Loaded with
 // QT_QPA_GENERIC_PLUGINS=stopwise-onlooker:REFERENCE.png, it waits for a window to be shown,
 // grabs what was drawn in it (the window's own pixels, not a fresh rendering), compares the
-// part that both cover with the reference image (in the middle of a full-screen window, at
-// the top left of any other), prints what it saw and closes the window as a person would:
+// part that both cover with the reference image (in the middle of a full-screen window on
+// plain white, at the top left of any other), prints what it saw and closes the window as a person
+// would:
 //   shown: TITLE                             (", full screen" after it for a full screen)
 //   drawn: WIDTHxHEIGHT as the reference     (or "unlike the reference")
 // A window that is never shown is reported as "shown: nothing", and the program ended with
@@ -11,6 +12,7 @@
 #include <QBackingStore>
 #include <QGenericPlugin>
 #include <QImage>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -51,13 +53,17 @@ private:
         QImage drawn = drawnIn(shown);
         drawn.setDevicePixelRatio(1);
         const bool full = shown && shown->windowStates().testFlag(Qt::WindowFullScreen);
-        const QPoint middle((drawn.width() - m_reference.width()) / 2,
-                            (drawn.height() - m_reference.height()) / 2);
-        const QRect reference = m_reference.rect().translated(full ? middle : QPoint());
-        const QRect both = drawn.rect() & reference;
+        QImage expected = m_reference; // a full screen: in its middle, on plain white
+        if (full) {
+            expected = QImage(drawn.size(), QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            QPainter(&expected).drawImage((drawn.width() - m_reference.width()) / 2,
+                                          (drawn.height() - m_reference.height()) / 2, m_reference);
+        }
+        const QRect both = drawn.rect() & expected.rect();
         const bool same =
-            !both.isEmpty() && drawn.convertToFormat(QImage::Format_RGB32).copy(both) ==
-                                   m_reference.copy(both.translated(-reference.topLeft()));
+            !both.isEmpty() &&
+            drawn.convertToFormat(QImage::Format_RGB32).copy(both) == expected.copy(both);
         if (!same && ++m_looks < Looks)
             return; // not shown or not painted yet
         m_timer.stop();

@@ -1,5 +1,8 @@
 #include "Tour.h"
 
+#include <QBackingStore>
+#include <QCoreApplication>
+
 namespace stopwise::testing {
 
 const QList<Sight> Tour = {
@@ -43,6 +46,13 @@ QString walkTour(Kiosk& kiosk, const std::function<void(const Sight&)>& look)
     }
     kiosk.lift();
     return {};
+}
+
+QImage photograph(QWidget& window)
+{
+    QCoreApplication::processEvents();
+    const auto* pixels = dynamic_cast<const QImage*>(window.backingStore()->paintDevice());
+    return pixels ? pixels->copy() : QImage();
 }
 
 QString imageName(const Sight& sight, qreal scale)

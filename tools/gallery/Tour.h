@@ -20,6 +20,10 @@ extern const QList<Sight> Tour;
 // name of the sight whose steps could not be taken, or nothing.
 QString walkTour(Kiosk& kiosk, const std::function<void(const Sight&)>& look);
 
+// What the kiosk's window shows now: the pixels in its backing store once every pending
+// repaint is done, as a person sees them, not a fresh rendering.
+QImage photograph(QWidget& window);
+
 // "02-main-menu.png" at scale 1, "02-main-menu@2x.png" at 2, "02-main-menu@2.5x.png" ...
 QString imageName(const Sight& sight, qreal scale);
 

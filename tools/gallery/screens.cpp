@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
     written = readout.open(QIODevice::WriteOnly) && written;
     const QString astray = walkTour(kiosk, [&](const Sight& sight) {
         const QString file = out.filePath(imageName(sight, scale));
-        written = kiosk.top().grab().save(file) && written;
+        written = photograph(kiosk.top()).save(file) && written;
         written = readout.write(readOut(sight.name, kiosk.window).toUtf8()) > 0 && written;
         std::printf("%s\n", qPrintable(file));
     });
