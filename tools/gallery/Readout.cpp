@@ -13,7 +13,9 @@ QString readOut(const char* screen, const QWidget& window)
         QAccessibleInterface* read =
             QAccessible::queryAccessibleInterface(const_cast<Control*>(control));
         if (control->isVisible() && read->role() == QAccessible::Button)
-            buttons << control->objectName() + u'=' + read->text(QAccessible::Name);
+            buttons << control->objectName() + u'=' + read->text(QAccessible::Name) +
+                           (read->state().pressed ? QStringLiteral(" (pressed)") : QString()) +
+                           (read->state().disabled ? QStringLiteral(" (unavailable)") : QString());
     }
     buttons.sort();
     return QStringLiteral("== %1\n%2\n").arg(QLatin1StringView(screen), buttons.join(u'\n'));

@@ -13,7 +13,8 @@ namespace stopwise::testing {
 // The file, beside the reviewed images, that holds the read-out of every screen.
 inline constexpr char ReadoutFile[] = "readout.txt";
 
-// "== NAME" for the screen, then one "control=name" line for each button on show, sorted.
+// "== NAME" for the screen, then one "control=name" line for each button on show, sorted,
+// with " (pressed)" or " (unavailable)" where a screen reader says so.
 QString readOut(const char* screen, const QWidget& window);
 
 } // namespace stopwise::testing
