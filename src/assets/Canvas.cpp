@@ -141,12 +141,10 @@ void Canvas::write(QPointF baseline, const QString& text, const QFont& font, QCo
     m_painter.drawText(baseline, text);
 }
 
-QPixmap Canvas::finish()
+QImage Canvas::finish()
 {
     m_painter.end();
-    QPixmap pixmap = QPixmap::fromImage(m_image);
-    pixmap.setDevicePixelRatio(m_dpr);
-    return pixmap;
+    return std::move(m_image);
 }
 
 } // namespace stopwise

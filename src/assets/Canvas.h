@@ -8,7 +8,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPixmap>
 
 namespace stopwise {
 
@@ -39,7 +38,7 @@ public:
     // One line of words with its ink centred in `area` both ways.
     void wordsOnInk(const QRectF& area, const QString& text, const QFont& font, QColor ink);
 
-    QPixmap finish();
+    QImage finish(); // the picture in device pixels
 
 private:
     // The words with their baseline starting at `baseline`.

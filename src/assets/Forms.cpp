@@ -87,7 +87,7 @@ void drawCard(Canvas& canvas, const Asset& asset, const Look& look)
 
 } // namespace
 
-QPixmap drawPicture(const Asset& asset, qreal devicePixelRatio)
+QImage drawPicture(const Asset& asset, qreal devicePixelRatio)
 {
     const Look& look = lookOf(asset.art);
     Canvas canvas(QSize(asset.width, asset.height), devicePixelRatio, rgb(look.ground));

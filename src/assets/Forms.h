@@ -4,11 +4,11 @@
 
 #include "assets/Asset.h"
 
-#include <QPixmap>
+#include <QImage>
 
 namespace stopwise {
 
 // The asset drawn afresh at its logical size for `devicePixelRatio`; every pixel opaque.
-QPixmap drawPicture(const Asset& asset, qreal devicePixelRatio);
+QImage drawPicture(const Asset& asset, qreal devicePixelRatio);
 
 } // namespace stopwise

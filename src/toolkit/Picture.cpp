@@ -3,6 +3,7 @@
 #include "assets/Artwork.h"
 #include "toolkit/Label.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace stopwise {
@@ -21,9 +22,30 @@ void Picture::setReadWith(const Label* label)
     connect(label, &Label::textChanged, this, &Picture::nameChanged);
 }
 
+// The artwork was made for this ratio, so it is drawn in device pixels: each of its pixels
+// lands on one of the screen's, copied straight or, in its plain middle, filled. Drawn at
+// the ratio, Qt would sample it pixel by pixel, which on a large screen took most of a touch.
 void Picture::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawPixmap(0, 0, assetPixmap(m_asset, devicePixelRatioF()));
+    const Artwork& art = assetArtwork(m_asset, devicePixelRatioF());
+    QPainter painter(this);
+    // The device pixel the artwork's first pixel lands on: the control's corner, rounded as
+    // Qt rounds a picture's place. Device pixels are whole numbers from here on.
+    const QPointF corner = painter.deviceTransform().map(QPointF());
+    const QPoint first(qRound(corner.x()), qRound(corner.y()));
+    const qreal ratio = devicePixelRatioF();
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio)
+                                  .translate(first.x() - corner.x(), first.y() - corner.y()));
+    // One rectangle of the area to paint at a time: under a clip of one rectangle, copies and
+    // fills are straight runs of memory.
+    for (const QRect& area : painter.paintEngine()->systemClip()) {
+        const QRect mine = area.translated(-first);
+        painter.setClipRect(mine);
+        const QRegion copied = QRegion(mine).subtracted(art.plain);
+        for (const QRect& part : copied)
+            painter.drawImage(part.topLeft(), art.pixels, part);
+        painter.fillRect(mine & art.plain, QColor::fromRgb(art.plainColour));
+    }
 }
 
 } // namespace stopwise
