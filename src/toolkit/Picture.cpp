@@ -39,7 +39,8 @@ void Picture::paintEvent(QPaintEvent*)
     // One rectangle of the area to paint at a time: under a clip of one rectangle, copies and
     // fills are straight runs of memory.
     for (const QRect& area : painter.paintEngine()->systemClip()) {
-        const QRect mine = area.translated(-first);
+        // The artwork covers the control's every device pixel; never read beyond it.
+        const QRect mine = area.translated(-first) & art.pixels.rect();
         painter.setClipRect(mine);
         const QRegion copied = QRegion(mine).subtracted(art.plain);
         for (const QRect& part : copied)
