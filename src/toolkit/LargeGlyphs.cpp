@@ -1,5 +1,7 @@
 #include "toolkit/LargeGlyphs.h"
 
+#include "toolkit/DevicePixels.h"
+
 #include <QGlyphRun>
 #include <QRawFont>
 
@@ -47,11 +49,10 @@ bool isLargeText(int pixelSize, qreal devicePixelRatio)
 
 void drawLargeText(QPainter& painter, const QTextLayout& layout)
 {
-    // Glyphs go to whole device pixels: the painter works in them from here.
-    const QTransform toDevice = painter.deviceTransform();
     const qreal ratio = painter.device()->devicePixelRatioF();
     painter.save();
-    painter.setWorldTransform(toDevice.inverted(), true);
+    // Glyphs go to whole device pixels.
+    const QTransform toDevice = paintInDevicePixels(painter);
     for (const QGlyphRun& run : layout.glyphRuns()) {
         QRawFont font = run.rawFont();
         font.setPixelSize(font.pixelSize() * ratio);
@@ -59,9 +60,7 @@ void drawLargeText(QPainter& painter, const QTextLayout& layout)
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < glyphs.size(); ++i) {
             const GlyphImage& glyph = glyphImage(font, glyphs[i]);
-            const QPointF origin = toDevice.map(positions[i]);
-            painter.drawImage(QPoint(qRound(origin.x()), qRound(origin.y())) + glyph.offset,
-                              glyph.image);
+            painter.drawImage(devicePixel(toDevice, positions[i]) + glyph.offset, glyph.image);
         }
     }
     painter.restore();

@@ -1,6 +1,7 @@
 #include "toolkit/Picture.h"
 
 #include "assets/Artwork.h"
+#include "toolkit/DevicePixels.h"
 #include "toolkit/Label.h"
 
 #include <QPaintEngine>
@@ -29,23 +30,18 @@ void Picture::paintEvent(QPaintEvent*)
 {
     const Artwork& art = assetArtwork(m_asset, devicePixelRatioF());
     QPainter painter(this);
-    // The device pixel the artwork's first pixel lands on: the control's corner, rounded as
-    // Qt rounds a picture's place. Device pixels are whole numbers from here on.
-    const QPointF corner = painter.deviceTransform().map(QPointF());
-    const QPoint first(qRound(corner.x()), qRound(corner.y()));
-    const qreal ratio = devicePixelRatioF();
-    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio)
-                                  .translate(first.x() - corner.x(), first.y() - corner.y()));
+    const QPoint first = devicePixel(paintInDevicePixels(painter), QPointF());
+    const QRect artwork = art.pixels.rect().translated(first);
+    const QRect plain = art.plain.translated(first);
     // One rectangle of the area to paint at a time: under a clip of one rectangle, copies and
     // fills are straight runs of memory.
     for (const QRect& area : painter.paintEngine()->systemClip()) {
         // The artwork covers the control's every device pixel; never read beyond it.
-        const QRect mine = area.translated(-first) & art.pixels.rect();
+        const QRect mine = area & artwork;
         painter.setClipRect(mine);
-        const QRegion copied = QRegion(mine).subtracted(art.plain);
-        for (const QRect& part : copied)
-            painter.drawImage(part.topLeft(), art.pixels, part);
-        painter.fillRect(mine & art.plain, QColor::fromRgb(art.plainColour));
+        for (const QRect& part : QRegion(mine).subtracted(plain))
+            painter.drawImage(part.topLeft(), art.pixels, part.translated(-first));
+        painter.fillRect(mine & plain, QColor::fromRgb(art.plainColour));
     }
 }
 
