@@ -77,7 +77,7 @@ void TestAccessibility::cleanupTestCase()
 void TestAccessibility::welcomeIsOneButton()
 {
     QCOMPARE(
-        readOut("welcome", Kiosk().window),
+        readOut("welcome", Kiosk().window()),
         QStringLiteral("== welcome\nIntro=Welcome to the Phillips & Murray Bus stop! Touch the "
                        "screen to continue...\n"));
 }

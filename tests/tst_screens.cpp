@@ -47,7 +47,7 @@ private slots:
 void TestScreens::everyScreenAsReviewed()
 {
     Kiosk kiosk(Form::Extent);
-    const qreal scale = kiosk.window.devicePixelRatioF();
+    const qreal scale = kiosk.window().devicePixelRatioF();
     const QDir references(QStringLiteral(STOPWISE_SCREENS)),
         differ(QStringLiteral("screens-differ"));
     QDir(differ).removeRecursively(); // what an earlier run left
@@ -56,7 +56,7 @@ void TestScreens::everyScreenAsReviewed()
     QStringList differing, compared;
     QString readout; // what a screen reader is offered, screen by screen
     const QString astray = walkTour(kiosk, [&](const Sight& sight) {
-        readout += readOut(sight.name, kiosk.window);
+        readout += readOut(sight.name, kiosk.window());
         const QString name = imageName(sight, scale);
         if (!everyScreen && !references.exists(name))
             return;
@@ -75,7 +75,7 @@ void TestScreens::everyScreenAsReviewed()
     const QStringList made =
         QString::fromUtf8(recorded.open(QIODevice::ReadOnly) ? recorded.readAll() : QByteArray())
             .split(u'\n');
-    QStringList changed = describeRenderer(kiosk.window).split(u'\n', Qt::SkipEmptyParts), failures;
+    QStringList changed = describeRenderer(kiosk.window()).split(u'\n', Qt::SkipEmptyParts), failures;
     changed.removeIf([&](const QString& line) { return made.contains(line); });
     if (!changed.isEmpty())
         failures << QStringLiteral(

@@ -5,16 +5,16 @@
 
 namespace stopwise {
 
-Answers::Answers(const KioskState& state, const Controls& controls)
+Answers::Answers(const KioskState& state, const Screens& screens)
     : m_state(state)
-    , m_controls(controls)
+    , m_screens(screens)
 {
 }
 
 void Answers::FillSchedule()
 {
-    m_controls.BusScheduleBList->setText(ArrivalRoutes());
-    m_controls.BusScheduleTList->setText(ArrivalTimes());
+    m_screens.BusScheduleBList->setText(ArrivalRoutes());
+    m_screens.BusScheduleTList->setText(ArrivalTimes());
 }
 
 // The corner's directions after a street search; the stop's after any other.
@@ -24,8 +24,8 @@ void Answers::ShowInstructions()
         m_state.Mode == Step::StreetDirections
             ? DirectionsToCorner(m_state.SelectedStreet, m_state.SelectedCrossStreet)
             : DirectionsToStop(m_state.SelectedStop, m_state.SelectedArea);
-    m_controls.InstructionsTitle->setText(directions.title);
-    m_controls.InstructionsText->setText(directions.text);
+    m_screens.InstructionsTitle->setText(directions.title);
+    m_screens.InstructionsText->setText(directions.text);
 }
 
 } // namespace stopwise

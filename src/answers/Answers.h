@@ -3,26 +3,20 @@
 #pragma once
 
 #include "common/KioskState.h"
+#include "screens/Screens.h"
 
 namespace stopwise {
 
-class Label;
-
 class Answers {
 public:
-    struct Controls {
-        Label *BusScheduleBList, *BusScheduleTList; // the route and time columns
-        Label *InstructionsTitle, *InstructionsText;
-    };
-
-    Answers(const KioskState& state, const Controls& controls);
+    Answers(const KioskState& state, const Screens& screens);
 
     void FillSchedule();
     void ShowInstructions();
 
 private:
     const KioskState& m_state;
-    Controls m_controls;
+    const Screens& m_screens;
 };
 
 } // namespace stopwise

@@ -40,6 +40,24 @@ constexpr std::optional<Search> searchOf(Step step)
     return std::nullopt;
 }
 
+// The two steps that show directions, to a corner or to a stop.
+constexpr bool isDirections(Step step)
+{
+    switch (step) {
+    case Step::StreetDirections:
+    case Step::StopDirections: return true;
+    case Step::Welcome:
+    case Step::MainMenu:
+    case Step::NextArrivals:
+    case Step::SearchType:
+    case Step::Street:
+    case Step::CrossStreet:
+    case Step::Area:
+    case Step::Stop: return false;
+    }
+    return false;
+}
+
 // Back from the second step of a search returns to its first; from the first, to the main
 // menu. Only the search steps carry a Back button; the other rows follow the same rule of
 // odd steps going one down and even ones to the main menu.

@@ -3,12 +3,14 @@
 #include "search/CandidateSearch.h"
 #include "search/Paging.h"
 #include "search/SearchTexts.h"
+#include "screens/Stage.h"
 #include "toolkit/Label.h"
-#include "toolkit/Panel.h"
 #include "toolkit/Picture.h"
 
 namespace stopwise {
 namespace {
+
+static_assert(PageSize == ListRows, "a page of candidates fills the list's rows");
 
 // Where the choice of each search is kept.
 std::string KioskState::*selectionOf(Search search)
@@ -25,10 +27,12 @@ std::string KioskState::*selectionOf(Search search)
 } // namespace
 
 CandidateList::CandidateList(KioskState& state, const Catalogue& catalogue,
-                             const Controls& controls, std::function<void(Step)> moveTo)
+                             const Screens& screens, Stage& stage,
+                             std::function<void(Step)> moveTo)
     : m_state(state)
     , m_catalogue(catalogue)
-    , m_controls(controls)
+    , m_screens(screens)
+    , m_stage(stage)
     , m_moveTo(std::move(moveTo))
 {
 }
@@ -46,9 +50,8 @@ void CandidateList::BuildMatches()
         if (const auto prompt = TypingPrompt(*search, m_state.SelectedStreet))
             return showPrompt(*prompt);
 
-    const Controls& c = m_controls;
-    c.StreetSelect->hide();
-    c.StreetSelectList->show();
+    const Screens& c = m_screens;
+    m_stage.showCandidates();
     c.SearchWord->setText(EchoText(typed));
     c.StreetSelectListTitle->setText(ListTitle(*search));
     m_state.Matches = Candidates(m_catalogue, {.search = *search,
@@ -63,17 +66,17 @@ void CandidateList::BuildMatches()
 // The prompt panel takes the place of the candidates.
 void CandidateList::showPrompt(const Prompt& prompt)
 {
-    m_controls.StreetSelect->show();
-    m_controls.StreetSelectList->hide();
-    m_controls.StreetSelectTitle->setText(prompt.title);
-    m_controls.StreetSelectText->setText(prompt.text);
+    m_stage.showPrompt();
+    m_screens.StreetSelectTitle->setText(prompt.title);
+    m_screens.StreetSelectText->setText(prompt.text);
 }
 
 // One pair of More pictures serves each search: the live one when the names need more than
 // a page, the greyed one otherwise. The other pairs are hidden.
 void CandidateList::showPagingPictures(Search search, bool live)
 {
-    const Controls& c = m_controls;
+    using MorePair = std::array<Picture*, MoreLooks>;
+    const Screens& c = m_screens;
     const MorePair& used = search == Search::Area   ? c.MoreAreas
                            : search == Search::Stop ? c.MoreStops
                                                     : c.MoreStreets;
@@ -97,10 +100,10 @@ void CandidateList::ShowMatchesPage()
     const int rows = RowsOnPage(page, int(matches.size()));
     for (int row = 0; row < PageSize; ++row) {
         const bool shown = row < rows;
-        m_controls.SelectBtn[row]->setVisible(shown);
-        m_controls.ListItem[row]->setVisible(shown);
+        m_screens.SelectBtn[row]->setVisible(shown);
+        m_screens.ListItem[row]->setVisible(shown);
         if (shown)
-            m_controls.ListItem[row]->setText(matches[PageSize * page + row]);
+            m_screens.ListItem[row]->setText(matches[PageSize * page + row]);
     }
 }
 
@@ -132,7 +135,7 @@ void CandidateList::SelectBtn_Click(short index)
     const auto search = searchOf(m_state.Mode);
     if (!search)
         return;
-    m_state.*selectionOf(*search) = m_controls.ListItem.at(index)->text().toStdString();
+    m_state.*selectionOf(*search) = m_screens.ListItem.at(index)->text().toStdString();
     m_moveTo(stepAfterChoice(*search));
 }
 

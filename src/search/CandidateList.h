@@ -6,38 +6,23 @@
 #pragma once
 
 #include "common/KioskState.h"
+#include "screens/Screens.h"
 
-#include <array>
+#include <QObject>
+
 #include <functional>
 
 namespace stopwise {
 
 struct Catalogue;
 struct Prompt;
-class Label;
-class Panel;
-class Picture;
+class Stage;
 
-// The elements of each More array: the live button, its greyed look, and (on MoreStops
-// only) the card behind the list, which takes touches and does nothing.
-inline constexpr short LiveMore = 0;
-inline constexpr short GreyedMore = 1;
-inline constexpr short ListCard = 3;
-
-class CandidateList {
+class CandidateList : public QObject {
+    Q_OBJECT
 public:
-    using MorePair = std::array<Picture*, 2>; // indexed by LiveMore and GreyedMore
-
-    struct Controls {
-        Panel *StreetSelect, *StreetSelectList;
-        Label *StreetSelectTitle, *StreetSelectText, *StreetSelectListTitle, *SearchWord;
-        std::array<Label*, 4> ListItem;
-        std::array<Picture*, 4> SelectBtn;
-        MorePair MoreStreets, MoreAreas, MoreStops;
-    };
-
-    CandidateList(KioskState& state, const Catalogue& catalogue, const Controls& controls,
-                  std::function<void(Step)> moveTo);
+    CandidateList(KioskState& state, const Catalogue& catalogue, const Screens& screens,
+                  Stage& stage, std::function<void(Step)> moveTo);
 
     void BuildMatches();
     void ShowMatchesPage();
@@ -54,7 +39,8 @@ private:
 
     KioskState& m_state;
     const Catalogue& m_catalogue;
-    Controls m_controls;
+    const Screens& m_screens;
+    Stage& m_stage;
     std::function<void(Step)> m_moveTo;
 };
 

@@ -4,29 +4,19 @@
 #pragma once
 
 #include "common/KioskState.h"
+#include "screens/Screens.h"
 
-#include <array>
+#include <QObject>
 
 namespace stopwise {
 
 class CandidateList;
-class Panel;
-class Picture;
+class Stage;
 
-// The letter keypad: A to Z are keys 0 to 25, then these two.
-enum LetterKey : short { NumberPadKey = 26, ClearLettersKey = 27, LetterKeyCount };
-// The number keypad: the digits 0 to 9 are keys 0 to 9, then these two.
-enum NumberKey : short { LetterPadKey = 10, ClearNumbersKey = 11, NumberKeyCount };
-
-class Keypads {
+class Keypads : public QObject {
+    Q_OBJECT
 public:
-    struct Controls {
-        Panel *KeyPad, *NumKeyPad;
-        std::array<Picture*, LetterKeyCount> Letter_sel;
-        std::array<Picture*, NumberKeyCount> Number_sel;
-    };
-
-    Keypads(KioskState& state, const Controls& controls, CandidateList& candidates);
+    Keypads(KioskState& state, const Screens& screens, Stage& stage, CandidateList& candidates);
 
     void Letters_MouseDown(short index);
     void Letters_MouseUp(short index);
@@ -35,7 +25,8 @@ public:
 
 private:
     KioskState& m_state;
-    Controls m_controls;
+    const Screens& m_screens;
+    Stage& m_stage;
     CandidateList& m_candidates;
 };
 

@@ -1,13 +1,14 @@
 #include "shell/Stopwise.h"
 
 #include "catalogue/DefineData.h"
+#include "screens/Layout.h"
+#include "screens/ScreenBuilder.h"
 #include "shell/KeepOnScreen.h"
-#include "shell/Layout.h"
 #include "shell/ScreenFit.h"
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
 #include "toolkit/Picture.h"
-#include "toolkit/ScreenBuilder.h"
+#include "toolkit/PlainBackground.h"
 
 #include <QWindow>
 
@@ -19,58 +20,15 @@ constexpr QSize OuterSize(WindowWidthTwips / TwipsPerPixel, WindowHeightTwips / 
 constexpr Qt::WindowFlags ToolWindow =
     Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
-// The screens are built first, so that the subsystems can be handed their controls.
-QWidget& withScreens(QWidget& window)
-{
-    buildScreens(window, PanelLayout);
-    return window;
-}
-
-CandidateList::Controls candidateControls(const QWidget& w)
-{
-    return {
-        .StreetSelect = controlOf<Panel>(w, "StreetSelect"),
-        .StreetSelectList = controlOf<Panel>(w, "StreetSelectList"),
-        .StreetSelectTitle = controlOf<Label>(w, "StreetSelectTitle"),
-        .StreetSelectText = controlOf<Label>(w, "StreetSelectText"),
-        .StreetSelectListTitle = controlOf<Label>(w, "StreetSelectListTitle"),
-        .SearchWord = controlOf<Label>(w, "SearchWord"),
-        .ListItem = controlsOf<Label, 4>(w, "ListItem"),
-        .SelectBtn = controlsOf<Picture, 4>(w, "SelectBtn"),
-        .MoreStreets = controlsOf<Picture, 2>(w, "MoreStreets"),
-        .MoreAreas = controlsOf<Picture, 2>(w, "MoreAreas"),
-        .MoreStops = controlsOf<Picture, 2>(w, "MoreStops"),
-    };
-}
-
-Keypads::Controls keypadControls(const QWidget& w)
-{
-    return {
-        .KeyPad = controlOf<Panel>(w, "KeyPad"),
-        .NumKeyPad = controlOf<Panel>(w, "NumKeyPad"),
-        .Letter_sel = controlsOf<Picture, LetterKeyCount>(w, "Letter_sel"),
-        .Number_sel = controlsOf<Picture, NumberKeyCount>(w, "Number_sel"),
-    };
-}
-
-Answers::Controls answerControls(const QWidget& w)
-{
-    return {
-        .BusScheduleBList = controlOf<Label>(w, "BusScheduleBList"),
-        .BusScheduleTList = controlOf<Label>(w, "BusScheduleTList"),
-        .InstructionsTitle = controlOf<Label>(w, "InstructionsTitle"),
-        .InstructionsText = controlOf<Label>(w, "InstructionsText"),
-    };
-}
-
 } // namespace
 
 Stopwise::Stopwise(QWidget* parent)
     : QWidget(parent, parent ? Qt::Widget : ToolWindow)
-    , m_candidates(m_state, LoadCatalogue(), candidateControls(withScreens(*this)),
+    , m_stage(m_screens)
+    , m_candidates(m_state, LoadCatalogue(), m_screens, m_stage,
                    [this](Step step) { moveTo(step); })
-    , m_keypads(m_state, keypadControls(*this), m_candidates)
-    , m_answers(m_state, answerControls(*this))
+    , m_keypads(m_state, m_screens, m_stage, m_candidates)
+    , m_answers(m_state, m_screens)
 {
     setObjectName(QStringLiteral("Stopwise"));
     if (isWindow()) {
@@ -79,94 +37,58 @@ Stopwise::Stopwise(QWidget* parent)
         setAttribute(Qt::WA_QuitOnClose);
         keepOnScreen(*this);
     }
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor::fromRgb(WindowBackground));
-    setPalette(background);
-
-    for (std::size_t i = 0; i < PanelLayout.size(); ++i)
-        m_panels[i] = controlOf<Panel>(*this, PanelLayout[i].name);
-    m_intro = controlOf<Panel>(*this, "Intro");
-    for (std::size_t step = 0; step < PanelsOfStep.size(); ++step)
-        for (std::size_t i = 0; i < PanelsOfStep[step].size(); ++i)
-            if (!PanelsOfStep[step][i].empty())
-                m_shownIn[step][i] = controlOf<Panel>(*this, PanelsOfStep[step][i]);
+    fillBackground(*this, QColor::fromRgb(WindowBackground));
+    buildScreens(*this, m_screens);
     connectTouches();
     Form_Load();
 }
 
-// Which handler a touch on a control runs, by the control's name. Controls without a row
-// here (texts, shapes, the card behind the prompt) take the touch and do nothing. A row
-// that names no control stops the kiosk at start.
+// Which handler a touch on a control runs. Controls without a handler here (texts, shapes,
+// the cards behind the prompt and the list) take the touch and do nothing.
 void Stopwise::connectTouches()
 {
-    enum class On : std::uint8_t { Click, Press, Release };
-    struct TouchRoute {
-        std::string_view control;
-        On on;
-        void (*run)(Stopwise&, short index);
+    const Screens& s = m_screens;
+    const auto onClick = [](const auto& controls, auto* receiver, auto handler) {
+        connectEach(controls, &Control::clicked, receiver, handler);
     };
-    static constexpr TouchRoute Routes[] = {
-        {"Intro", On::Click, [](Stopwise& w, short) { w.Intro_Click(); }},
-        {"IntroMessage", On::Click, [](Stopwise& w, short i) { w.IntroMessage_Click(i); }},
-        {"HowDoIGetTo", On::Click, [](Stopwise& w, short) { w.HowDoIGetTo_Click(); }},
-        {"WhensTheBusComing", On::Click, [](Stopwise& w, short) { w.WhensTheBusComing_Click(); }},
-        {"IKnowStreetNames", On::Click, [](Stopwise& w, short) { w.IKnowStreetNames_Click(); }},
-        {"IKnowLocation", On::Click, [](Stopwise& w, short) { w.IKnowLocation_Click(); }},
-        {"BusScheduleOK", On::Click, [](Stopwise& w, short) { w.BusScheduleOK_Click(); }},
-        {"InstructionsOK", On::Click, [](Stopwise& w, short) { w.InstructionsOK_Click(); }},
-        {"Back", On::Click, [](Stopwise& w, short i) { w.Back_Click(i); }},
-        {"Letters", On::Press, [](Stopwise& w, short i) { w.m_keypads.Letters_MouseDown(i); }},
-        {"Letters", On::Release, [](Stopwise& w, short i) { w.m_keypads.Letters_MouseUp(i); }},
-        {"Numbers", On::Press, [](Stopwise& w, short i) { w.m_keypads.Numbers_MouseDown(i); }},
-        {"Numbers", On::Release, [](Stopwise& w, short i) { w.m_keypads.Numbers_MouseUp(i); }},
-        {"MoreStreets", On::Click,
-         [](Stopwise& w, short i) { w.m_candidates.MoreStreets_Click(i); }},
-        {"MoreAreas", On::Click, [](Stopwise& w, short i) { w.m_candidates.MoreAreas_Click(i); }},
-        {"MoreStops", On::Click, [](Stopwise& w, short i) { w.m_candidates.MoreStops_Click(i); }},
-        {"SelectBtn", On::Click, [](Stopwise& w, short i) { w.m_candidates.SelectBtn_Click(i); }},
-    };
-    const auto controls = findChildren<Control*>();
-    for (const TouchRoute& route : Routes) {
-        const auto signal = route.on == On::Click   ? &Control::clicked
-                            : route.on == On::Press ? &Control::pressed
-                                                    : &Control::released;
-        int routed = 0;
-        for (Control* control : controls) {
-            if (control->objectName().section(u'(', 0, 0) !=
-                QLatin1StringView(route.control.data(), route.control.size()))
-                continue;
-            connect(control, signal, this, [this, run = route.run](short i) { run(*this, i); });
-            ++routed;
-        }
-        if (routed == 0)
-            qFatal("stopwise: no control named %s takes its touches", route.control.data());
-    }
+    onClick(s.Intro, this, &Stopwise::Intro_Click);
+    onClick(s.IntroMessage, this, &Stopwise::IntroMessage_Click);
+    onClick(s.HowDoIGetTo, this, &Stopwise::HowDoIGetTo_Click);
+    onClick(s.WhensTheBusComing, this, &Stopwise::WhensTheBusComing_Click);
+    onClick(s.IKnowStreetNames, this, &Stopwise::IKnowStreetNames_Click);
+    onClick(s.IKnowLocation, this, &Stopwise::IKnowLocation_Click);
+    onClick(s.BusScheduleOK, this, &Stopwise::BusScheduleOK_Click);
+    onClick(s.InstructionsOK, this, &Stopwise::InstructionsOK_Click);
+    onClick(s.Back, this, &Stopwise::Back_Click);
+    connectEach(s.Letters, &Control::pressed, &m_keypads, &Keypads::Letters_MouseDown);
+    connectEach(s.Letters, &Control::released, &m_keypads, &Keypads::Letters_MouseUp);
+    connectEach(s.Numbers, &Control::pressed, &m_keypads, &Keypads::Numbers_MouseDown);
+    connectEach(s.Numbers, &Control::released, &m_keypads, &Keypads::Numbers_MouseUp);
+    onClick(s.MoreStreets, &m_candidates, &CandidateList::MoreStreets_Click);
+    onClick(s.MoreAreas, &m_candidates, &CandidateList::MoreAreas_Click);
+    onClick(s.MoreStops, &m_candidates, &CandidateList::MoreStops_Click);
+    onClick(s.SelectBtn, &m_candidates, &CandidateList::SelectBtn_Click);
 }
 
 void Stopwise::Form_Load()
 {
     m_state.Mode = Step::Welcome;
     fitSize();
-    for (std::size_t i = 0; i < PanelLayout.size(); ++i)
-        m_panels[i]->move(PanelLayout[i].x, PanelLayout[i].y);
+    for (const PanelRow& panel : PanelLayout)
+        (m_screens.*panel.panel)->move(panel.x, panel.y);
     m_answers.FillSchedule();
     ShowMode();
 }
 
 void Stopwise::ShowMode()
 {
-    for (Panel* panel : m_panels)
-        panel->hide();
     const bool search = searchOf(m_state.Mode).has_value();
     if (search)
         m_state.KeyPadInput.clear();
-    for (Panel* panel : m_shownIn[std::size_t(m_state.Mode)])
-        if (panel)
-            panel->show();
+    m_stage.show(m_state.Mode);
     if (search)
         m_candidates.BuildMatches();
-    else if (m_state.Mode >= Step::StreetDirections)
+    else if (isDirections(m_state.Mode))
         m_answers.ShowInstructions();
 }
 
@@ -178,7 +100,7 @@ void Stopwise::moveTo(Step step)
 
 void Stopwise::Intro_Click()
 {
-    m_intro->hide();
+    m_screens.Intro->hide();
     moveTo(Step::MainMenu);
 }
 

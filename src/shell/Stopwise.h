@@ -8,17 +8,14 @@
 
 #include "answers/Answers.h"
 #include "common/KioskState.h"
+#include "screens/Screens.h"
+#include "screens/Stage.h"
 #include "search/CandidateList.h"
 #include "search/Keypads.h"
-#include "shell/Layout.h"
 
 #include <QWidget>
 
-#include <array>
-
 namespace stopwise {
-
-class Panel;
 
 class Stopwise : public QWidget {
     Q_OBJECT
@@ -47,11 +44,11 @@ private:
     void connectTouches();
     void fitSize();
 
+    // The parts only keep references to one another until the constructor's body has built
+    // the screens, so they may be declared in any order.
     KioskState m_state;
-    std::array<Panel*, PanelCount> m_panels; // in the order of the layout
-    Panel* m_intro;                          // the welcome panel
-    // The panels of each step, as the layout lists them.
-    std::array<std::array<Panel*, PanelsOfStep[0].size()>, PanelsOfStep.size()> m_shownIn{};
+    Screens m_screens{};
+    Stage m_stage;
     CandidateList m_candidates;
     Keypads m_keypads;
     Answers m_answers;

@@ -1,7 +1,9 @@
 #include "shell/Surround.h"
 
+#include "screens/Layout.h"
 #include "shell/KeepOnScreen.h"
 #include "shell/ScreenFit.h"
+#include "toolkit/PlainBackground.h"
 
 #include <QMouseEvent>
 
@@ -12,9 +14,7 @@ Surround::Surround()
 {
     setWindowTitle(QStringLiteral("Stopwise"));
     setMinimumSize(ExtentWidth, ExtentHeight);
-    QPalette plain = palette();
-    plain.setColor(QPalette::Window, QColor::fromRgb(WindowBackground));
-    setPalette(plain); // a window paints its own background
+    fillBackground(*this, QColor::fromRgb(WindowBackground));
     keepOnScreen(*this);
 }
 

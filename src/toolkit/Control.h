@@ -10,6 +10,8 @@
 
 #include <QWidget>
 
+#include <type_traits>
+
 namespace stopwise {
 
 class Control : public QWidget {
@@ -40,5 +42,18 @@ private:
     short m_index;
     Qt::MouseButton m_heldBy = Qt::NoButton;
 };
+
+// Runs `handler` of `receiver` on `signal` of one control, or of every element of a control
+// array, which all share the handler and tell it their index.
+template <typename Controls, typename Receiver, typename Handler>
+void connectEach(const Controls& controls, void (Control::*signal)(short), Receiver* receiver,
+                 Handler handler)
+{
+    if constexpr (std::is_pointer_v<Controls>)
+        QObject::connect(controls, signal, receiver, handler);
+    else
+        for (Control* control : controls)
+            QObject::connect(control, signal, receiver, handler);
+}
 
 } // namespace stopwise

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "toolkit/Control.h"
-#include "toolkit/ScreenTable.h"
+#include "toolkit/ControlOptions.h"
 
 #include <QTextLayout>
 

@@ -1,6 +1,6 @@
 #include "toolkit/Panel.h"
 
-#include "toolkit/ScreenTable.h"
+#include "toolkit/ControlOptions.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,5 +1,7 @@
 #include "toolkit/Shape.h"
 
+#include "toolkit/DevicePixels.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -21,9 +23,7 @@ void Shape::paintEvent(QPaintEvent*)
     // so the outline is whole pixels, as wide on every side and flush with the edges at any
     // pixel ratio, instead of a logical 1-pixel pen that rounds differently on each side.
     QPainter painter(this);
-    const QTransform toDevice = painter.deviceTransform();
-    const QRect area = toDevice.mapRect(rect());
-    painter.setWorldTransform(toDevice.inverted());
+    const QRect area = paintInDevicePixels(painter).mapRect(rect());
     if (!m_outlined) {
         painter.fillRect(area, m_fill);
         return;

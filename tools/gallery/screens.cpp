@@ -38,7 +38,7 @@ int main(int argc, char* argv[])
     Kiosk kiosk(Form::Extent);
     QFile renderer(out.filePath(QString::fromLatin1(RendererFile)));
     bool written = renderer.open(QIODevice::WriteOnly) &&
-                   renderer.write(describeRenderer(kiosk.window).toUtf8()) > 0;
+                   renderer.write(describeRenderer(kiosk.window()).toUtf8()) > 0;
     renderer.close();
     std::printf("%s\n", qPrintable(renderer.fileName()));
     QFile readout(out.filePath(QString::fromLatin1(ReadoutFile)));
@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
     const QString astray = walkTour(kiosk, [&](const Sight& sight) {
         const QString file = out.filePath(imageName(sight, scale));
         written = photograph(kiosk.top()).save(file) && written;
-        written = readout.write(readOut(sight.name, kiosk.window).toUtf8()) > 0 && written;
+        written = readout.write(readOut(sight.name, kiosk.window()).toUtf8()) > 0 && written;
         std::printf("%s\n", qPrintable(file));
     });
     std::printf("%s\n", qPrintable(readout.fileName()));

@@ -1,6 +1,6 @@
 #include "KioskHarness.h"
 
-#include "shell/Layout.h"
+#include "screens/Layout.h"
 #include "shell/Surround.h"
 
 #include <QPointingDevice>
@@ -23,10 +23,15 @@ QString element(const char* array, int index)
 } // namespace
 
 Kiosk::Kiosk(Form form)
-    : m_top(form == Form::Window ? static_cast<QWidget*>(new Stopwise) : new Surround)
-    , window(form == Form::Window ? static_cast<Stopwise&>(*m_top)
-                                  : static_cast<Surround&>(*m_top).kiosk())
 {
+    if (form == Form::Window) {
+        m_window = new Stopwise;
+        m_top.reset(m_window);
+    } else {
+        auto* surround = new Surround;
+        m_window = &surround->kiosk();
+        m_top.reset(surround);
+    }
     m_top->resize(m_top->minimumSize()); // the extent, around the kiosk
     m_top->show();
     if (!QTest::qWaitForWindowExposed(m_top.get()))
@@ -38,24 +43,24 @@ QPoint Kiosk::at(const QString& target) const
     if (target.contains(u','))
         return {target.section(u',', 0, 0).toInt(), target.section(u',', 1).toInt()};
     const QWidget* widget = control(target);
-    return widget->mapTo(&window, widget->rect().center());
+    return widget->mapTo(m_window, widget->rect().center());
 }
 
 void Kiosk::press(QPoint at)
 {
-    finger(handle()).press(0, window.mapTo(m_top.get(), at));
+    finger(handle()).press(0, m_window->mapTo(m_top.get(), at));
     m_finger = at;
 }
 
 void Kiosk::move(QPoint to)
 {
-    finger(handle()).move(0, window.mapTo(m_top.get(), to));
+    finger(handle()).move(0, m_window->mapTo(m_top.get(), to));
     m_finger = to;
 }
 
 void Kiosk::release(QPoint at)
 {
-    finger(handle()).release(0, window.mapTo(m_top.get(), at));
+    finger(handle()).release(0, m_window->mapTo(m_top.get(), at));
     m_finger.reset();
 }
 
@@ -86,7 +91,7 @@ bool Kiosk::walk(const QStringList& steps)
             target = element("SelectBtn", int(rows().indexOf(what)));
         const QWidget* widget = control(target);
         if (!target.contains(u',') &&
-            (!widget || !widget->isVisible() || window.childAt(at(target)) != widget))
+            (!widget || !widget->isVisible() || m_window->childAt(at(target)) != widget))
             return false;
         if (verb == "hold")
             press(at(target));

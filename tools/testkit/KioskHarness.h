@@ -22,8 +22,9 @@ public:
 
     QWidget& top() { return *m_top; } // the window a finger touches
     QWindow* handle() { return m_top->windowHandle(); }
-    const KioskState& state() const { return window.state(); }
-    QWidget* control(const QString& name) const { return window.findChild<QWidget*>(name); }
+    Stopwise& window() const { return *m_window; } // the kiosk inside the top
+    const KioskState& state() const { return m_window->state(); }
+    QWidget* control(const QString& name) const { return m_window->findChild<QWidget*>(name); }
     QString text(const QString& label) const { return control(label)->property("text").toString(); }
     // Where a finger goes for `target`, in the coordinates of the kiosk's screens: a control's
     // centre, or "x,y".
@@ -48,11 +49,7 @@ public:
 
 private:
     std::unique_ptr<QWidget> m_top;
-
-public:
-    Stopwise& window;
-
-private:
+    Stopwise* m_window; // m_top, or the middle of it
     std::optional<QPoint> m_finger; // where it is down
 };
 

@@ -70,17 +70,17 @@ void Soak::run(long count)
 QPoint Soak::somewhere()
 {
     QList<Picture*> shown, candidates;
-    for (Picture* picture : m_kiosk.window.findChildren<Picture*>())
+    for (Picture* picture : m_kiosk.window().findChildren<Picture*>())
         if (picture->isVisible())
             (picture->readWith() ? candidates : shown) << picture;
     if (!candidates.isEmpty() && std::bernoulli_distribution(0.25)(m_random))
         shown = candidates;
     if (shown.isEmpty() || std::bernoulli_distribution(0.5)(m_random))
-        return {std::uniform_int_distribution<int>(0, m_kiosk.window.width() - 1)(m_random),
-                std::uniform_int_distribution<int>(0, m_kiosk.window.height() - 1)(m_random)};
+        return {std::uniform_int_distribution<int>(0, m_kiosk.window().width() - 1)(m_random),
+                std::uniform_int_distribution<int>(0, m_kiosk.window().height() - 1)(m_random)};
     const Picture* picture =
         shown[std::uniform_int_distribution<qsizetype>(0, shown.size() - 1)(m_random)];
-    return picture->mapTo(&m_kiosk.window, picture->rect().center());
+    return picture->mapTo(&m_kiosk.window(), picture->rect().center());
 }
 
 // One finger: a press only while nothing is held, a slide or lift only after a press; now
@@ -139,7 +139,7 @@ void Soak::check()
         fail(
             QStringLiteral("candidates for \"%1\"").arg(QString::fromStdString(state.KeyPadInput)));
     long pressed = 0;
-    for (const Picture* picture : m_kiosk.window.findChildren<Picture*>())
+    for (const Picture* picture : m_kiosk.window().findChildren<Picture*>())
         pressed += picture->asset().art == Art::PressedKey && picture->isVisible();
     if (pressed > (m_held ? 1 : 0))
         fail(QStringLiteral("%1 pressed pictures shown").arg(pressed));

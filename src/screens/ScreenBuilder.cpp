@@ -1,5 +1,6 @@
-#include "toolkit/ScreenBuilder.h"
+#include "screens/ScreenBuilder.h"
 
+#include "screens/Layout.h"
 #include "toolkit/Accessibility.h"
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
@@ -7,6 +8,8 @@
 #include "toolkit/Shape.h"
 
 #include <ranges>
+#include <utility>
+#include <vector>
 
 namespace stopwise {
 namespace {
@@ -35,33 +38,29 @@ QString qName(std::string_view name, short index = Single)
 
 } // namespace
 
-void buildScreens(QWidget& window, std::span<const PanelRow> panels)
+void buildScreens(QWidget& window, Screens& screens)
 {
-    for (const PanelRow& panelRow : panels) {
+    std::vector<std::pair<Picture*, const ControlRow*>> readers; // once their rows exist
+    for (const PanelRow& panelRow : PanelLayout) {
         auto* panel = new Panel(&window, QColor::fromRgb(panelRow.background));
         panel->setObjectName(qName(panelRow.name));
         panel->resize(panelRow.width, panelRow.height);
+        screens.*panelRow.panel = panel;
         // Bottom-most first, so that each control lies above the ones created before it.
         for (const ControlRow& row : panelRow.controls | std::views::reverse) {
             QWidget* control = makeControl(panel, row);
             control->setObjectName(qName(row.name, row.index));
             control->setGeometry(row.x, row.y, row.width, row.height);
             control->setVisible(row.visible);
+            if (row.store)
+                row.store(screens, *control, row.index);
+            if (row.readWith)
+                readers.emplace_back(static_cast<Picture*>(control), &row);
         }
-        for (const ControlRow& row : panelRow.controls)
-            if (!row.readWith.empty())
-                panel->findChild<Picture*>(qName(row.name, row.index))
-                    ->setReadWith(controlOf<Label>(*panel, row.readWith, row.index));
     }
+    for (const auto& [picture, row] : readers)
+        picture->setReadWith(row->readWith(screens, row->index));
     makeAccessible(window);
-}
-
-QWidget& requireControl(const QWidget& window, const std::string& name, const char* kind)
-{
-    auto* found = window.findChild<QWidget*>(QString::fromStdString(name));
-    if (!found || !found->inherits(kind))
-        qFatal("stopwise: the screens have no %s named %s", kind, name.c_str());
-    return *found;
 }
 
 } // namespace stopwise

@@ -1,20 +1,23 @@
 // The rows that describe a screen: a panel with its place, size and background, and each
 // control on it with its kind, name, place, size, text, font, colours, picture and the
 // visibility it has when created. Controls are listed top-most first, as a designer reads a
-// screen. The builder turns such tables into widgets. Plain C++, no Qt.
+// screen. A row names the member of Screens its control fills; the builder turns the rows
+// into widgets and fills the members.
 #pragma once
 
 #include "assets/Asset.h"
 #include "assets/Palette.h"
+#include "screens/Screens.h"
+#include "toolkit/ControlOptions.h"
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 
-namespace stopwise {
+class QWidget;
 
-inline constexpr short Single = -1; // the index of a control that is not in an array
+namespace stopwise {
 
 // Label fonts: Arial 18 pt, 14.25 pt and 12.75 pt at 96 dots per inch, in pixels.
 inline constexpr int Large = 24;
@@ -23,9 +26,12 @@ inline constexpr int Small = 17;
 
 enum class Kind : std::uint8_t { Label, Picture, Rectangle, Line };
 enum class Align : std::uint8_t { Left, Centre };
-// How a label's text meets its box: wrapped at word boundaries and cut off below, or kept
-// on one line at a smaller size when it is too wide.
-enum class Fit : std::uint8_t { Wrap, ShrinkToOneLine };
+
+// Puts a control the builder made into its member of Screens, at `index` in an array. The
+// layout makes one for each member, which takes only a control of the member's type.
+using StoreControl = void (*)(Screens& screens, QWidget& control, short index);
+// The label whose text a picture is read out with, among the controls built.
+using ReadWith = Label* (*)(const Screens& screens, short index);
 
 struct ControlRow {
     std::string_view name;
@@ -37,15 +43,15 @@ struct ControlRow {
     Align align = Align::Left;  // labels
     Fit fit = Fit::Wrap;        // labels
     Asset asset{};              // pictures
-    // A picture that chooses a row is read out with the text of the label of this name and
-    // the same index on its panel.
-    std::string_view readWith = {};
+    ReadWith readWith = nullptr; // a picture that chooses a row is read with the row's text
     std::uint32_t fill = colour::White; // rectangles and lines
     bool outlined = false;              // rectangles
     bool visible = true;
+    StoreControl store = nullptr; // none for what no code touches: rules, shapes, fixed texts
 };
 
 struct PanelRow {
+    Panel* Screens::*panel;
     std::string_view name;
     int x, y; // where start-up places it in the window's client area
     int width, height;
