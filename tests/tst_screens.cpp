@@ -75,7 +75,8 @@ void TestScreens::everyScreenAsReviewed()
     const QStringList made =
         QString::fromUtf8(recorded.open(QIODevice::ReadOnly) ? recorded.readAll() : QByteArray())
             .split(u'\n');
-    QStringList changed = describeRenderer(kiosk.window()).split(u'\n', Qt::SkipEmptyParts), failures;
+    QStringList changed = describeRenderer(kiosk.window()).split(u'\n', Qt::SkipEmptyParts),
+                failures;
     changed.removeIf([&](const QString& line) { return made.contains(line); });
     if (!changed.isEmpty())
         failures << QStringLiteral(

@@ -66,7 +66,8 @@ void TestSearch::keys()
         down = kind.endsWith("press") || (down && !kind.endsWith("lift"));
         // Only the first key's pressed picture shows, and only while it is held.
         QStringList shown;
-        for (const QWidget* key : kiosk->window().findChildren<QWidget*>(QRegularExpression("_sel")))
+        for (const QWidget* key :
+             kiosk->window().findChildren<QWidget*>(QRegularExpression("_sel")))
             if (key->isVisible())
                 shown << key->objectName();
         QCOMPARE(shown, down ? QStringList{pressed} : QStringList{});

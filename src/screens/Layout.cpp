@@ -13,7 +13,7 @@ namespace {
 constexpr bool Hidden = false;
 
 template <typename Member> struct Slot;
-template <typename Control> struct Slot<Control* Screens::*> {
+template <typename Control> struct Slot<Control * Screens::*> {
     using Element = Control;
     static constexpr short Count = 0; // a single control
 };
@@ -228,8 +228,8 @@ constexpr ControlRow StreetSelectListControls[] = {
             Hidden),
     picture(CONTROL(MoreAreas), GreyedMore, 8, 248, pictureOf(Art::PagingGreyed, "More Areas")),
     picture(CONTROL(MoreAreas), LiveMore, 8, 248, LiveMoreAreas),
-    picture(CONTROL(MoreStreets), GreyedMore, 8, 248,
-            pictureOf(Art::PagingGreyed, "More Streets"), Hidden),
+    picture(CONTROL(MoreStreets), GreyedMore, 8, 248, pictureOf(Art::PagingGreyed, "More Streets"),
+            Hidden),
     picture(CONTROL(MoreStreets), LiveMore, 8, 248, pictureOf(Art::PagingActive, "More Streets")),
     label(CONTROL(ListItem), 3, 48, 200, 209, 25, "Murray Ave", Medium),
     label(CONTROL(ListItem), 2, 48, 160, 209, 25, "Milton St", Medium),
@@ -294,8 +294,8 @@ constexpr auto NumKeyPadControls = [] {
     std::array<ControlRow, 2 * count> rows{};
     for (short i = 0; i < count; ++i) {
         const KeyPlace& k = NumberKeys[i];
-        rows[i] = picture(CONTROL(Number_sel), i, k.x, k.y, pictureOf(Art::PressedKey, k.sign),
-                          Hidden);
+        rows[i] =
+            picture(CONTROL(Number_sel), i, k.x, k.y, pictureOf(Art::PressedKey, k.sign), Hidden);
         rows[count + i] = picture(CONTROL(Numbers), i, k.x, k.y, pictureOf(k.art, k.sign));
     }
     return rows;

@@ -23,7 +23,7 @@ extern const std::array<PanelRow, PanelCount> PanelLayout;
 
 // The panels a step shows, in the order they are shown: one or two. A search step opens on
 // its prompt and the letter keypad; the keypads and the candidate list swap them later.
-using StepPanels = std::array<Panel* Screens::*, 2>;
+using StepPanels = std::array<Panel * Screens::*, 2>;
 constexpr StepPanels panelsOf(Step step)
 {
     switch (step) {

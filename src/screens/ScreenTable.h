@@ -38,12 +38,12 @@ struct ControlRow {
     short index = Single;
     Kind kind = Kind::Label;
     int x = 0, y = 0, width = 0, height = 0;
-    std::string_view text = {}; // labels
-    int fontPixels = Medium;    // labels
-    Align align = Align::Left;  // labels
-    Fit fit = Fit::Wrap;        // labels
-    Asset asset{};              // pictures
-    ReadWith readWith = nullptr; // a picture that chooses a row is read with the row's text
+    std::string_view text = {};         // labels
+    int fontPixels = Medium;            // labels
+    Align align = Align::Left;          // labels
+    Fit fit = Fit::Wrap;                // labels
+    Asset asset{};                      // pictures
+    ReadWith readWith = nullptr;        // a picture that chooses a row is read with the row's text
     std::uint32_t fill = colour::White; // rectangles and lines
     bool outlined = false;              // rectangles
     bool visible = true;

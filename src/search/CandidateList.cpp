@@ -1,9 +1,9 @@
 #include "search/CandidateList.h"
 
+#include "screens/Stage.h"
 #include "search/CandidateSearch.h"
 #include "search/Paging.h"
 #include "search/SearchTexts.h"
-#include "screens/Stage.h"
 #include "toolkit/Label.h"
 #include "toolkit/Picture.h"
 
@@ -26,9 +26,8 @@ std::string KioskState::*selectionOf(Search search)
 
 } // namespace
 
-CandidateList::CandidateList(KioskState& state, const Catalogue& catalogue,
-                             const Screens& screens, Stage& stage,
-                             std::function<void(Step)> moveTo)
+CandidateList::CandidateList(KioskState& state, const Catalogue& catalogue, const Screens& screens,
+                             Stage& stage, std::function<void(Step)> moveTo)
     : m_state(state)
     , m_catalogue(catalogue)
     , m_screens(screens)

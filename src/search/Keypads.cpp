@@ -6,8 +6,7 @@
 
 namespace stopwise {
 
-Keypads::Keypads(KioskState& state, const Screens& screens, Stage& stage,
-                 CandidateList& candidates)
+Keypads::Keypads(KioskState& state, const Screens& screens, Stage& stage, CandidateList& candidates)
     : m_state(state)
     , m_screens(screens)
     , m_stage(stage)

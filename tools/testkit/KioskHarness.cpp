@@ -9,11 +9,35 @@
 namespace stopwise::testing {
 namespace {
 
-QTest::QTouchEventSequence finger(QWindow* window)
-{
-    static QPointingDevice* const touchScreen = QTest::createTouchDevice();
-    return QTest::touchEvent(window, touchScreen);
-}
+// One finger on a touch screen, as QTest's touch sequences send it but without the
+// millisecond they sleep before every event: a soak sends a great many.
+class Finger : public QTest::QTouchEventSequence {
+public:
+    explicit Finger(QWindow* window)
+        : QTouchEventSequence(window, touchScreen(), false)
+    {
+    }
+    ~Finger() override { commit(); }
+
+    bool commit(bool processEvents = true) override
+    {
+        if (points.isEmpty())
+            return false;
+        const bool accepted = qt_handleTouchEventv2(targetWindow, device, points.values());
+        if (processEvents)
+            QCoreApplication::processEvents();
+        previousPoints = points;
+        points.clear();
+        return accepted;
+    }
+
+private:
+    static QPointingDevice* touchScreen()
+    {
+        static QPointingDevice* const device = QTest::createTouchDevice();
+        return device;
+    }
+};
 
 QString element(const char* array, int index)
 {
@@ -32,6 +56,8 @@ Kiosk::Kiosk(Form form)
         m_window = &surround->kiosk();
         m_top.reset(surround);
     }
+    for (QWidget* widget : m_window->findChildren<QWidget*>())
+        m_controls.insert(widget->objectName(), widget);
     m_top->resize(m_top->minimumSize()); // the extent, around the kiosk
     m_top->show();
     if (!QTest::qWaitForWindowExposed(m_top.get()))
@@ -48,19 +74,19 @@ QPoint Kiosk::at(const QString& target) const
 
 void Kiosk::press(QPoint at)
 {
-    finger(handle()).press(0, m_window->mapTo(m_top.get(), at));
+    Finger(handle()).press(0, m_window->mapTo(m_top.get(), at));
     m_finger = at;
 }
 
 void Kiosk::move(QPoint to)
 {
-    finger(handle()).move(0, m_window->mapTo(m_top.get(), to));
+    Finger(handle()).move(0, m_window->mapTo(m_top.get(), to));
     m_finger = to;
 }
 
 void Kiosk::release(QPoint at)
 {
-    finger(handle()).release(0, m_window->mapTo(m_top.get(), at));
+    Finger(handle()).release(0, m_window->mapTo(m_top.get(), at));
     m_finger.reset();
 }
 

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include <QHash>
 #include <QStringList>
 #include <QWindow>
 
@@ -24,7 +25,7 @@ public:
     QWindow* handle() { return m_top->windowHandle(); }
     Stopwise& window() const { return *m_window; } // the kiosk inside the top
     const KioskState& state() const { return m_window->state(); }
-    QWidget* control(const QString& name) const { return m_window->findChild<QWidget*>(name); }
+    QWidget* control(const QString& name) const { return m_controls.value(name); }
     QString text(const QString& label) const { return control(label)->property("text").toString(); }
     // Where a finger goes for `target`, in the coordinates of the kiosk's screens: a control's
     // centre, or "x,y".
@@ -49,8 +50,9 @@ public:
 
 private:
     std::unique_ptr<QWidget> m_top;
-    Stopwise* m_window; // m_top, or the middle of it
-    std::optional<QPoint> m_finger; // where it is down
+    Stopwise* m_window;                  // m_top, or the middle of it
+    QHash<QString, QWidget*> m_controls; // by name: made once, never destroyed
+    std::optional<QPoint> m_finger;      // where it is down
 };
 
 // Routes from the main menu to the first step of each search.

@@ -1,14 +1,23 @@
 // A random-touch soak of the kiosk: seeded presses, slides, lifts, taps and double taps of
-// one finger anywhere in the window, with the kiosk's invariants checked after each event
-// against the soak's own reading of the rules. Used by the stopwise-soak program.
+// one finger anywhere in the window, half of them aimed at the step the soak has seen least,
+// with the kiosk's invariants checked after each event against the soak's own reading of the
+// rules. Used by the stopwise-soak program and the everyday tests.
 #pragma once
 
 #include "KioskHarness.h"
 
-#include <array>
+#include <map>
 #include <random>
+#include <string_view>
+#include <vector>
 
 namespace stopwise::soak {
+
+// The step's name, as the soak prints it.
+std::string_view nameOf(Step step);
+
+// Every step a visitor can reach from the welcome screen, in the order of Mode.
+std::vector<Step> everyStep();
 
 class Soak {
 public:
@@ -17,20 +26,24 @@ public:
     // Sends about `events` events; stops early after the first few violations.
     void run(long events);
 
-    long events = 0;               // presses, slides and lifts sent to the window
-    std::array<long, 10> visits{}; // entries into each step
+    long events = 0;             // presses, slides and lifts sent to the window
+    std::map<Step, long> visits; // entries into each step
     QStringList violations;
 
 private:
-    void touchSomething();
+    void touchAtRandom();
+    void touchTowards(const QString& control);
+    void tap(const QWidget& control);
+    QPoint somewhere();
     void sent(bool fingerDown);
     void check();
-    QPoint somewhere();
 
     testing::Kiosk& m_kiosk;
     std::mt19937 m_random;
+    QList<Picture*> m_pictures;
+    QList<QWidget*> m_panels; // in the order of the layout
     bool m_held = false;
-    int m_step = 0;
+    Step m_step = Step::Welcome;
 };
 
 } // namespace stopwise::soak
