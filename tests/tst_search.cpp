@@ -109,22 +109,25 @@ void TestSearch::pagesWrapAround()
 void TestSearch::choices_data()
 {
     QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("chosen"); // the street, or the area
+    QTest::addColumn<Search>("search"); // whose choice it is
+    QTest::addColumn<QString>("chosen");
     QTest::newRow("row 1 of page 2")
-        << ToStreets + QStringList{"type m", "MoreStreets(0)", "SelectBtn(1)"} << "Murray Ave";
+        << ToStreets + QStringList{"type m", "MoreStreets(0)", "SelectBtn(1)"} << Search::Street
+        << "Murray Ave";
     QTest::newRow("kept through paging and typing")
         << ToAreas + QStringList{"type w", "SelectBtn(3)", "Back(1)", "type w", "MoreAreas(0)"}
-        << "Wilkinsburg";
+        << Search::Area << "Wilkinsburg";
 }
 
 void TestSearch::choices()
 {
     QFETCH(QStringList, steps);
+    QFETCH(Search, search);
     QFETCH(QString, chosen);
     QVERIFY(kiosk->walk(steps));
     const KioskState& state = kiosk->state();
-    QVERIFY(chosen.toStdString() == state.SelectedStreet ||
-            chosen.toStdString() == state.SelectedArea);
+    QCOMPARE(search == Search::Street ? state.SelectedStreet : state.SelectedArea,
+             chosen.toStdString());
 }
 
 // What a page shows reaches the screen: each row whose name changes is painted again.

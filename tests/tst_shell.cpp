@@ -4,6 +4,7 @@
 // (Closing the window is seen on the program itself.) One window serves every row after the
 // welcome screen; each row starts on the main menu.
 #include "KioskHarness.h"
+#include "StepNames.h"
 
 #include <QTest>
 
@@ -60,33 +61,33 @@ void TestShell::welcome()
 void TestShell::moves_data()
 {
     QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<int>("step");
-    const auto row = [](const char* name, const QStringList& steps, int step) {
+    QTest::addColumn<Step>("step");
+    const auto row = [](const char* name, const QStringList& steps, Step step) {
         QTest::newRow(name) << steps << step;
     };
-    row("Back from the street prompt", ToStreets + QStringList{"Back(0)"}, 1);
-    row("Back from the street list", ToStreets + QStringList{"type f", "Back(1)"}, 1);
-    row("Back from the area list", ToAreas + QStringList{"type w", "Back(1)"}, 1);
-    row("Back from the cross-street prompt", Forbes + QStringList{"Back(0)"}, 4);
+    row("Back from the street prompt", ToStreets + QStringList{"Back(0)"}, Step::MainMenu);
+    row("Back from the street list", ToStreets + QStringList{"type f", "Back(1)"}, Step::MainMenu);
+    row("Back from the area list", ToAreas + QStringList{"type w", "Back(1)"}, Step::MainMenu);
+    row("Back from the cross-street prompt", Forbes + QStringList{"Back(0)"}, Step::Street);
     row("Back from cross streets on the number pad",
-        Forbes + QStringList{"type m", "Letters(26)", "Back(1)"}, 4);
+        Forbes + QStringList{"type m", "Letters(26)", "Back(1)"}, Step::Street);
     row("a number pad left for the next step",
-        ToStreets + QStringList{"type f", "Letters(26)", "SelectBtn(1)"}, 5);
-    row("Back from the stops", Oakland + QStringList{"Back(1)"}, 6);
+        ToStreets + QStringList{"type f", "Letters(26)", "SelectBtn(1)"}, Step::CrossStreet);
+    row("Back from the stops", Oakland + QStringList{"Back(1)"}, Step::Area);
     row("Back from stops on the number pad",
-        Oakland + QStringList{"Letters(26)", "Numbers(3)", "Back(0)"}, 6);
+        Oakland + QStringList{"Letters(26)", "Numbers(3)", "Back(0)"}, Step::Area);
 }
 
 void TestShell::moves()
 {
     QFETCH(QStringList, steps);
-    QFETCH(int, step);
+    QFETCH(Step, step);
     QVERIFY(kiosk->walk(steps));
-    QCOMPARE(int(kiosk->state().Mode), step);
+    QCOMPARE(kiosk->state().Mode, step);
     const QStringList panels =
-        step == 1 ? QStringList{"MainMenu"} : QStringList{"StreetSelect", "KeyPad"};
+        step == Step::MainMenu ? QStringList{"MainMenu"} : QStringList{"StreetSelect", "KeyPad"};
     QCOMPARE(kiosk->visiblePanels(), panels);
-    if (step >= 4)
+    if (searchOf(step))
         QCOMPARE(kiosk->state().KeyPadInput, std::string());
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "KioskHarness.h"
+#include "StepNames.h"
 
 #include <map>
 #include <random>
@@ -12,9 +13,6 @@
 #include <vector>
 
 namespace stopwise::soak {
-
-// The step's name, as the soak prints it.
-std::string_view nameOf(Step step);
 
 // Every step a visitor can reach from the welcome screen, in the order of Mode.
 std::vector<Step> everyStep();
