@@ -112,4 +112,37 @@ inline Medians medianOfFreshRuns(int runs, double scale = 1)
     return {median(kiosk), median(floor)};
 }
 
+// A figure taken of the kiosk and of the floor alike, in fresh processes.
+struct AgainstFloor {
+    const char* figure; // "start-up to first frame"
+    const char* kiosk;  // what the kiosk does before it is measured
+    const char* unit;   // of the figure
+    int decimals;       // printed
+    const char* runs;   // by default
+    double goalAtOne;   // the largest ratio to the floor that meets the goal at scale 1
+};
+
+// The main of a benchmark that sets the kiosk against the floor: in a child, the one
+// measurement `measure` takes; otherwise the medians of both, and their ratio, at 1 and 7.5.
+template <typename Measure>
+int compareWithFloor(int argc, char* argv[], const AgainstFloor& taken, Measure measure)
+{
+    useOffscreenByDefault();
+    QApplication app(argc, argv);
+    if (measuredOnceIfAsked(app.arguments(), measure))
+        return 0;
+    const int runs = app.arguments().value(1, QString::fromLatin1(taken.runs)).toInt();
+    std::printf("%s, median of %d fresh processes (%s)\n", taken.figure, runs,
+                qPrintable(QGuiApplication::platformName()));
+    for (double scale : {1.0, 7.5}) {
+        const auto [kiosk, floor] = medianOfFreshRuns(runs, scale);
+        std::printf(" at scale %g\n", scale);
+        std::printf("  %-22s %10.*f %s\n", taken.kiosk, taken.decimals, kiosk, taken.unit);
+        std::printf("  %-22s %10.*f %s\n", "bare window", taken.decimals, floor, taken.unit);
+        std::printf("  %-22s %10.2f (goal at 1: at most %.2f)\n", "ratio", kiosk / floor,
+                    taken.goalAtOne);
+    }
+    return 0;
+}
+
 } // namespace stopwise::bench

@@ -32,20 +32,12 @@ long peakAfter(const QString& which)
 
 int main(int argc, char* argv[])
 {
-    bench::useOffscreenByDefault();
-    QApplication app(argc, argv);
-    if (bench::measuredOnceIfAsked(app.arguments(), peakAfter))
-        return 0;
-    const int runs = app.arguments().value(1, "5").toInt();
-    std::printf("peak resident size, median of %d fresh processes (%s)\n", runs,
-                qPrintable(QGuiApplication::platformName()));
-    for (double scale : {1.0, 7.5}) {
-        const auto [kioskKiB, floorKiB] = bench::medianOfFreshRuns(runs, scale);
-        std::printf(" at scale %g\n", scale);
-        std::printf("  kiosk after both trips %8.0f KiB\n", kioskKiB);
-        std::printf("  bare window            %8.0f KiB\n", floorKiB);
-        std::printf("  ratio                  %8.2f (goal at 1: at most 1.20)\n",
-                    kioskKiB / floorKiB);
-    }
-    return 0;
+    return bench::compareWithFloor(argc, argv,
+                                   {.figure = "peak resident size",
+                                    .kiosk = "kiosk after both trips",
+                                    .unit = "KiB",
+                                    .decimals = 0,
+                                    .runs = "5",
+                                    .goalAtOne = 1.20},
+                                   peakAfter);
 }

@@ -29,19 +29,12 @@ double coldStart(const QString& which)
 
 int main(int argc, char* argv[])
 {
-    bench::useOffscreenByDefault();
-    QApplication app(argc, argv);
-    if (bench::measuredOnceIfAsked(app.arguments(), coldStart))
-        return 0;
-    const int runs = app.arguments().value(1, "21").toInt();
-    std::printf("start-up to first frame, median of %d fresh processes (%s)\n", runs,
-                qPrintable(QGuiApplication::platformName()));
-    for (double scale : {1.0, 7.5}) {
-        const auto [kioskMs, floorMs] = bench::medianOfFreshRuns(runs, scale);
-        std::printf(" at scale %g\n", scale);
-        std::printf("  kiosk          %8.2f ms\n", kioskMs);
-        std::printf("  bare window    %8.2f ms\n", floorMs);
-        std::printf("  ratio          %8.2f (goal at 1: at most 1.30)\n", kioskMs / floorMs);
-    }
-    return 0;
+    return bench::compareWithFloor(argc, argv,
+                                   {.figure = "start-up to first frame",
+                                    .kiosk = "kiosk",
+                                    .unit = "ms",
+                                    .decimals = 2,
+                                    .runs = "21",
+                                    .goalAtOne = 1.30},
+                                   coldStart);
 }
