@@ -17,4 +17,13 @@ constexpr double FittingScale(int width, int height)
     return std::min(double(width) / ExtentWidth, double(height) / ExtentHeight);
 }
 
+// The scales the kiosk is drawn at. Below a quarter its smallest words are under three pixels
+// tall, nothing a visitor can read, and text sizes round to nothing; above 16 (screens beyond
+// 8K's 7680 x 4320, which is 15) its pictures, cached at that scale, would take gigabytes.
+// A screen that reports no size gives 0, outside too.
+constexpr bool UsableScale(double scale)
+{
+    return scale >= 0.25 && scale <= 16; // false for a scale that is not a number, too
+}
+
 } // namespace stopwise

@@ -3,7 +3,9 @@
 #include "shell/KeepOnScreen.h"
 #include "shell/ScreenFit.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
 
 namespace stopwise {
 
@@ -16,6 +18,13 @@ Surround::Surround()
     plain.setColor(QPalette::Window, QColor::fromRgb(WindowBackground));
     setPalette(plain); // a window paints its own background
     keepOnScreen(*this);
+}
+
+void Surround::fillScreen()
+{
+    if (const QScreen* whole = QGuiApplication::primaryScreen())
+        setGeometry(whole->geometry());
+    showFullScreen();
 }
 
 void Surround::resizeEvent(QResizeEvent*)

@@ -13,6 +13,8 @@ public:
     Surround();
 
     Stopwise& kiosk() { return *m_kiosk; }
+    // Shows it over the whole primary screen, also where no window manager makes it so.
+    void fillScreen();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
