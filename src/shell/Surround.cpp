@@ -29,7 +29,9 @@ void Surround::fillScreen()
 
 void Surround::resizeEvent(QResizeEvent*)
 {
-    m_kiosk->move((width() - ExtentWidth) / 2, (height() - ExtentHeight) / 2);
+    const qreal scale = devicePixelRatioF();
+    m_kiosk->move(ExtentOffset(width(), ExtentWidth, scale),
+                  ExtentOffset(height(), ExtentHeight, scale));
 }
 
 void Surround::mousePressEvent(QMouseEvent* event)
