@@ -27,8 +27,12 @@ Kiosk::Kiosk(Form form)
     , window(form == Form::Window ? static_cast<Stopwise&>(*m_top)
                                   : static_cast<Surround&>(*m_top).kiosk())
 {
-    m_top->resize(m_top->minimumSize()); // the extent, around the kiosk
-    m_top->show();
+    if (form == Form::FullScreen) {
+        static_cast<Surround&>(*m_top).fillScreen();
+    } else {
+        m_top->resize(m_top->minimumSize()); // the extent, around the kiosk
+        m_top->show();
+    }
     if (!QTest::qWaitForWindowExposed(m_top.get()))
         qFatal("the kiosk window was never shown");
 }
