@@ -29,7 +29,7 @@ void Surround::fillScreen()
 
 void Surround::resizeEvent(QResizeEvent*)
 {
-    const qreal scale = devicePixelRatioF();
+    const qreal scale = screen()->devicePixelRatio(); // a widget's own is rounded to 1/65536
     m_kiosk->move(ExtentOffset(width(), ExtentWidth, scale),
                   ExtentOffset(height(), ExtentHeight, scale));
 }
