@@ -6,10 +6,18 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QScreen>
+
+#include <algorithm>
+#include <string_view>
 
 int main(int argc, char* argv[])
 {
+    // The scale of a full screen is settled before Qt starts.
+    const bool fillScreen =
+        std::find(argv + 1, argv + argc, std::string_view("--full-screen")) != argv + argc;
+    if (fillScreen && !stopwise::startedFitted())
+        stopwise::startAgainFitted(argc, argv);
+
     QApplication app(argc, argv);
     QCommandLineParser options;
     options.setApplicationDescription(
@@ -22,11 +30,8 @@ int main(int argc, char* argv[])
     options.process(app);
 
     if (options.isSet(fullScreen)) {
-        QScreen& display = *QGuiApplication::primaryScreen();
-        stopwise::scaleToFit(display);
         stopwise::Surround screen;
-        screen.setGeometry(display.geometry()); // where no window manager makes it full screen
-        screen.showFullScreen();
+        screen.fillScreen();
         return app.exec();
     }
     stopwise::Stopwise window;

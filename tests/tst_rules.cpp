@@ -1,12 +1,14 @@
 // The plain rules, without a window: the prefix match and the echo of the typed text, the
-// candidates for a chosen street or area the catalogue does not hold, and the scale at which
-// the screens fit a screen of the kiosk's own. (What the catalogue
+// candidates for a chosen street or area the catalogue does not hold, and the scale and place
+// at which the screens fit a screen of the kiosk's own. (What the catalogue
 // offers is the reviewed listing docs/catalogue.txt, and paging is seen through the window.)
 #include "catalogue/DefineData.h"
 #include "search/CandidateSearch.h"
 #include "shell/ScreenFit.h"
 
 #include <QTest>
+
+#include <cmath>
 
 using namespace stopwise;
 
@@ -19,6 +21,10 @@ private slots:
     void candidates();
     void fittingScale_data();
     void fittingScale();
+    void usableScale_data();
+    void usableScale();
+    void extentOffset_data();
+    void extentOffset();
 };
 
 void TestRules::prefixAndEcho_data()
@@ -90,8 +96,12 @@ void TestRules::fittingScale_data()
     QTest::newRow("1280 x 720, as tall as it is wide") << 1280 << 720 << 2.5;
     QTest::newRow("1920 x 1080") << 1920 << 1080 << 3.75;
     QTest::newRow("3840 x 2160") << 3840 << 2160 << 7.5;
-    QTest::newRow("1280 x 800, bound by its height") << 1280 << 800 << 800.0 / 288;
-    QTest::newRow("1280 x 1024, bound by its width") << 1280 << 1024 << 1280.0 / 436;
+    QTest::newRow("1280 x 800, bound by its height") << 1280 << 800 << 2.7777777777777777;
+    QTest::newRow("1280 x 1024, bound by its width") << 1280 << 1024 << 2.9357798165137616;
+    QTest::newRow("1024 x 768, 4:3") << 1024 << 768 << 2.3486238532110093;
+    QTest::newRow("1080 x 1920, portrait") << 1080 << 1920 << 2.477064220183486;
+    QTest::newRow("320 x 240, smaller than the extent") << 320 << 240 << 0.7339449541284404;
+    QTest::newRow("no size") << 0 << 0 << 0.0;
 }
 
 void TestRules::fittingScale()
@@ -100,6 +110,60 @@ void TestRules::fittingScale()
     QFETCH(int, height);
     QFETCH(double, scale);
     QCOMPARE(FittingScale(width, height), scale);
+}
+
+void TestRules::usableScale_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("no size") << 0.0 << false;
+    QTest::newRow("a size Qt reports negative") << -2.5 << false;
+    QTest::newRow("not a number") << std::nan("") << false;
+    QTest::newRow("words under three pixels") << 0.24 << false;
+    QTest::newRow("the smallest") << 0.25 << true;
+    QTest::newRow("320 x 240") << 0.73 << true;
+    QTest::newRow("4K") << 7.5 << true;
+    QTest::newRow("the largest") << 16.0 << true;
+    QTest::newRow("beyond any screen made") << 16.5 << false;
+}
+
+void TestRules::usableScale()
+{
+    QFETCH(double, scale);
+    QFETCH(bool, usable);
+    QCOMPARE(UsableScale(scale), usable);
+}
+
+// Rooms are the screen's side in logical pixels, as Qt rounds it: 1280 / (25 / 9) = 460.8
+// is 461. Worked out by hand: the offsets near the middle whose device place is whole, or
+// nearest to whole where none is (scales over 109, which divides 436).
+void TestRules::extentOffset_data()
+{
+    QTest::addColumn<int>("room");
+    QTest::addColumn<int>("extent");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<int>("offset");
+    QTest::newRow("exactly the extent") << 436 << 436 << 2.5 << 0;
+    QTest::newRow("1280 wide at 2.5: the middle, 95 device pixels") << 512 << 436 << 2.5 << 38;
+    QTest::newRow("1920 wide at 3.75: not 142.5 but 135, the first of 135 and 150")
+        << 512 << 436 << 3.75 << 36;
+    QTest::newRow("3840 wide at 7.5: the middle, 285") << 512 << 436 << 7.5 << 38;
+    QTest::newRow("1366 wide at 8/3: 104, not 101.33") << 512 << 436 << 8.0 / 3 << 39;
+    QTest::newRow("1280 wide at 25/9: 25, not 34.72") << 461 << 436 << 25.0 / 9 << 9;
+    QTest::newRow("1920 wide at 25/6: 50, not 52.08") << 461 << 436 << 25.0 / 6 << 12;
+    QTest::newRow("768 tall at 256/109: 54.018, not 45.8") << 327 << 288 << 256.0 / 109 << 23;
+    QTest::newRow("1920 tall at 270/109: 592.018, not 603.3") << 775 << 288 << 270.0 / 109 << 239;
+    QTest::newRow("240 tall at 80/109: 11.009, not 14.3") << 327 << 288 << 80.0 / 109 << 15;
+    QTest::newRow("smaller than the extent: its middle") << 320 << 436 << 1.0 << -58;
+}
+
+void TestRules::extentOffset()
+{
+    QFETCH(int, room);
+    QFETCH(int, extent);
+    QFETCH(double, scale);
+    QFETCH(int, offset);
+    QCOMPARE(ExtentOffset(room, extent, scale), offset);
 }
 
 QTEST_APPLESS_MAIN(TestRules)

@@ -63,6 +63,15 @@ qreal Canvas::hairline() const
     return std::max(1.0, std::round(m_dpr));
 }
 
+qreal Canvas::outline(qreal logical) const
+{
+    // 7.5 device pixels hold 7 whole ones where they start on a pixel's edge, or its middle,
+    // but 6 where they start a quarter into one.
+    constexpr qreal Hair = 1e-9;
+    const qreal device = logical * m_dpr, whole = std::round(device);
+    return std::max(1.0, std::abs(device - whole) < Hair ? whole : std::floor(device) - 1);
+}
+
 void Canvas::fill(const QRectF& area, QColor colour)
 {
     m_painter.fillRect(area, colour);

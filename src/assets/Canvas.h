@@ -20,6 +20,10 @@ public:
     QRectF whole() const { return m_image.rect(); }
     // The width of a thin outline: one logical pixel, rounded to whole device pixels.
     qreal hairline() const;
+    // The width of an outline `logical` pixels wide that others touch: the whole device pixels
+    // that lie inside it wherever it falls. So it is as wide on every side, and never reaches
+    // the partly covered last pixels of a picture that ends where it begins.
+    qreal outline(qreal logical) const;
     qreal scaled(qreal logical) const { return logical * m_dpr; }
 
     void fill(const QRectF& area, QColor colour);

@@ -82,7 +82,7 @@ void drawDisc(Canvas& canvas, const Asset& asset, const Look& look)
 void drawCard(Canvas& canvas, const Asset& asset, const Look& look)
 {
     const QRectF card = canvas.box(0, 1, asset.width, asset.height - 2);
-    canvas.framed(card, rgb(look.face), rgb(look.edge), std::round(canvas.scaled(CardEdge)));
+    canvas.framed(card, rgb(look.face), rgb(look.edge), canvas.outline(CardEdge));
 }
 
 } // namespace

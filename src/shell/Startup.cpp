@@ -2,20 +2,70 @@
 
 #include "shell/ScreenFit.h"
 
+#include <QGuiApplication>
 #include <QScreen>
-#include <QtGui/private/qhighdpiscaling_p.h>
-#include <qpa/qplatformscreen.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
 
 namespace stopwise {
+namespace {
 
-void scaleToFit(const QScreen& screen)
+constexpr char ScaleFactor[] = "QT_SCALE_FACTOR";
+constexpr char Measured[] = "STOPWISE_SCREEN_MEASURED"; // the guard: one start again, never more
+
+// The primary screen's size in device pixels, and the ratio Qt draws at there with no scale
+// of its own: a Wayland output with a scale of 2 reports half its pixels and a ratio of 2.
+// Nothing for no screen.
+struct Screen {
+    QSize pixels;
+    qreal ratio = 0;
+};
+
+Screen measure(int argc, char* argv[])
 {
-    // The window system's own size and ratio, untouched by Qt's scaling: a Wayland output
-    // with a scale of 2 reports half its pixels and a ratio of 2.
-    const QPlatformScreen& platform = *screen.handle();
-    const qreal ratio = platform.devicePixelRatio();
-    const QSize pixels = platform.geometry().size() * ratio;
-    QHighDpiScaling::setGlobalFactor(FittingScale(pixels.width(), pixels.height()) / ratio);
+    std::vector<char*> arguments(argv, argv + argc + 1); // Qt takes its own options out
+    int count = argc;
+    const QGuiApplication measuring(count, arguments.data());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 0;
+    if (!(ratio > 0))
+        return {};
+    return {(QSizeF(screen->geometry().size()) * ratio).toSize(), ratio};
+} // the connection to the window system closes here, before the program starts again
+
+} // namespace
+
+bool startedFitted()
+{
+    const bool fitted = qEnvironmentVariableIsSet(Measured);
+    qunsetenv(fitted ? Measured : ScaleFactor);
+    return fitted;
+}
+
+void startAgainFitted(int argc, char* argv[])
+{
+    const Screen screen = measure(argc, argv);
+    const double scale = FittingScale(screen.pixels.width(), screen.pixels.height());
+    if (!UsableScale(scale)) {
+        std::fprintf(stderr,
+                     "stopwise: the screen reports %dx%d device pixels, no size to fit the "
+                     "screens to; they are drawn at scale 1\n",
+                     screen.pixels.width(), screen.pixels.height());
+        return;
+    }
+    // Qt multiplies its scale with the ratio it finds, so the ratio is divided out.
+    qputenv(ScaleFactor,
+            QByteArray::number(scale / screen.ratio, 'g', QLocale::FloatingPointShortest));
+    qputenv(Measured, "1");
+    execv("/proc/self/exe", argv); // the program's own file, even if replaced on disk since
+    std::fprintf(stderr, "stopwise: cannot start again at scale %g (%s); drawn at scale 1\n", scale,
+                 std::strerror(errno));
+    qunsetenv(ScaleFactor);
+    qunsetenv(Measured);
 }
 
 } // namespace stopwise

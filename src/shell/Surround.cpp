@@ -5,7 +5,9 @@
 #include "shell/ScreenFit.h"
 #include "toolkit/PlainBackground.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
 
 namespace stopwise {
 
@@ -18,9 +20,18 @@ Surround::Surround()
     keepOnScreen(*this);
 }
 
+void Surround::fillScreen()
+{
+    if (const QScreen* whole = QGuiApplication::primaryScreen())
+        setGeometry(whole->geometry());
+    showFullScreen();
+}
+
 void Surround::resizeEvent(QResizeEvent*)
 {
-    m_kiosk->move((width() - ExtentWidth) / 2, (height() - ExtentHeight) / 2);
+    const qreal scale = screen()->devicePixelRatio(); // a widget's own is rounded to 1/65536
+    m_kiosk->move(ExtentOffset(width(), ExtentWidth, scale),
+                  ExtentOffset(height(), ExtentHeight, scale));
 }
 
 void Surround::mousePressEvent(QMouseEvent* event)

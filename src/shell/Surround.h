@@ -1,4 +1,4 @@
-// The kiosk on a screen of its own: the screens' extent in the middle of a plain surround
+// The kiosk on a screen of its own: the screens' extent near the middle of a plain surround
 // that takes touches and does nothing. Shown full screen for the stop's session, where
 // nothing else is on the screen, and at exactly the extent's size for the reference images.
 #pragma once
@@ -13,6 +13,8 @@ public:
     Surround();
 
     Stopwise& kiosk() { return *m_kiosk; }
+    // Shows it over the whole primary screen, also where no window manager makes it so.
+    void fillScreen();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -58,8 +58,12 @@ Kiosk::Kiosk(Form form)
     }
     for (QWidget* widget : m_window->findChildren<QWidget*>())
         m_controls.insert(widget->objectName(), widget);
-    m_top->resize(m_top->minimumSize()); // the extent, around the kiosk
-    m_top->show();
+    if (form == Form::FullScreen) {
+        static_cast<Surround&>(*m_top).fillScreen();
+    } else {
+        m_top->resize(m_top->minimumSize()); // the extent, around the kiosk
+        m_top->show();
+    }
     if (!QTest::qWaitForWindowExposed(m_top.get()))
         qFatal("the kiosk window was never shown");
 }

@@ -14,8 +14,9 @@
 namespace stopwise::testing {
 
 // The kiosk as a desktop shows it, in its own small window; or as the stop's screen shows it,
-// in the middle of a surround, here exactly the size of the screens' extent.
-enum class Form { Window, Extent };
+// in the middle of a surround, here exactly the size of the screens' extent, or the whole
+// screen.
+enum class Form { Window, Extent, FullScreen };
 
 class Kiosk {
 public:
