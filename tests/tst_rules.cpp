@@ -93,15 +93,24 @@ void TestRules::fittingScale_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
     QTest::addColumn<double>("scale");
-    QTest::newRow("1280 x 720, as tall as it is wide") << 1280 << 720 << 2.5;
-    QTest::newRow("1920 x 1080") << 1920 << 1080 << 3.75;
-    QTest::newRow("3840 x 2160") << 3840 << 2160 << 7.5;
-    QTest::newRow("1280 x 800, bound by its height") << 1280 << 800 << 2.7777777777777777;
-    QTest::newRow("1280 x 1024, bound by its width") << 1280 << 1024 << 2.9357798165137616;
-    QTest::newRow("1024 x 768, 4:3") << 1024 << 768 << 2.3486238532110093;
-    QTest::newRow("1080 x 1920, portrait") << 1080 << 1920 << 2.477064220183486;
-    QTest::newRow("320 x 240, smaller than the extent") << 320 << 240 << 0.7339449541284404;
-    QTest::newRow("no size") << 0 << 0 << 0.0;
+    QTest::addColumn<double>("settled"); // where no place near the middle is whole, less
+    QTest::newRow("1280 x 720, as tall as it is wide") << 1280 << 720 << 2.5 << 2.5;
+    QTest::newRow("1920 x 1080") << 1920 << 1080 << 3.75 << 3.75;
+    QTest::newRow("3840 x 2160") << 3840 << 2160 << 7.5 << 7.5;
+    QTest::newRow("1280 x 800, bound by its height")
+        << 1280 << 800 << 2.7777777777777777 << 2.7777777777777777;
+    // 31 logical pixels down, on device row 91 of 89.3 in the middle.
+    QTest::newRow("1280 x 1024, bound by its width")
+        << 1280 << 1024 << 2.9357798165137616 << 91.0 / 31;
+    // 23 logical pixels down, on device row 54 of 45.9.
+    QTest::newRow("1024 x 768, 4:3") << 1024 << 768 << 2.3486238532110093 << 54.0 / 23;
+    // 239 logical pixels down: too far in to settle.
+    QTest::newRow("1080 x 1920, portrait")
+        << 1080 << 1920 << 2.477064220183486 << 2.477064220183486;
+    // 15 logical pixels down, on device row 11 of 14.4.
+    QTest::newRow("320 x 240, smaller than the extent")
+        << 320 << 240 << 0.7339449541284404 << 11.0 / 15;
+    QTest::newRow("no size") << 0 << 0 << 0.0 << 0.0;
 }
 
 void TestRules::fittingScale()
@@ -109,7 +118,9 @@ void TestRules::fittingScale()
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(double, scale);
+    QFETCH(double, settled);
     QCOMPARE(FittingScale(width, height), scale);
+    QCOMPARE(SettledScale(width, height), settled);
 }
 
 void TestRules::usableScale_data()

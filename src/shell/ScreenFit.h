@@ -32,6 +32,15 @@ constexpr bool UsableScale(double scale)
 // 3.75, 8/3, 25/9 or 25/6), and under 1% of a 1280-pixel screen, which no visitor sees.
 inline constexpr double MostOffCentre = 12.5;
 
+inline constexpr double Hair = 1e-9; // products such as 38 x 7.5 count as the numbers they are
+
+// How far `offset` logical pixels land from a whole device pixel at `scale`.
+constexpr double OffWhole(int offset, double scale)
+{
+    const double device = offset * scale;
+    return std::abs(device - std::round(device));
+}
+
 // Where the extent starts along one side of a screen `room` logical pixels long, drawn at
 // `scale` device pixels per logical pixel: a whole logical pixel (the only places Qt puts a
 // widget) within MostOffCentre of the middle. Of those, the one that lands nearest to a whole
@@ -45,11 +54,7 @@ constexpr int ExtentOffset(int room, int extent, double scale)
     const int last = room - extent;
     const double middle = last / 2.0;
     const double reach = MostOffCentre / scale;
-    const auto offWhole = [scale](int offset) {
-        const double device = offset * scale;
-        return std::abs(device - std::round(device));
-    };
-    constexpr double Hair = 1e-9; // products such as 38 x 7.5 count as the numbers they are
+    const auto offWhole = [scale](int offset) { return OffWhole(offset, scale); };
     const int from = std::max(0, int(std::ceil(middle - reach))),
               to = std::min(last, int(std::floor(middle + reach)));
     int best = from;
@@ -59,6 +64,37 @@ constexpr int ExtentOffset(int room, int extent, double scale)
             (error < bestError + Hair &&
              std::abs(offset - middle) < std::abs(best - middle) - Hair))
             best = offset;
+    }
+    return best;
+}
+
+// The scale the kiosk is drawn at on a screen of `width` x `height` device pixels: the
+// fitting scale, if at that scale some place near the middle of the side with room to spare
+// lands on a whole device pixel (see ExtentOffset). Where none does, as at 256/109 on
+// 1024 x 768, a little less: a place `offset` logical pixels in that lands on device pixel D
+// at scale D / offset. Of those within MostOffCentre of the middle, the largest scale, so the
+// extent keeps nearly all of the screen it fits, and every picture the pixels it has alone.
+// Only places near the edge are settled so: farther in, as 239 pixels down a 1080 x 1920
+// screen, the scale Qt draws with, kept to 65536ths, moves pictures by more than the settled
+// scale mends, and the nearest place at the fitting scale was found to draw exactly as alone.
+inline constexpr int SettledReach = 64; // logical pixels
+inline double SettledScale(int width, int height)
+{
+    const double fit = FittingScale(width, height);
+    if (!UsableScale(fit))
+        return fit;
+    // Along the side with room to spare, the screen's and the extent's lengths.
+    const bool wide = width * ExtentHeight > height * ExtentWidth;
+    const int screen = wide ? width : height, extent = wide ? ExtentWidth : ExtentHeight;
+    const int room = int(std::lround(screen / fit));
+    if (OffWhole(ExtentOffset(room, extent, fit), fit) < Hair)
+        return fit;
+    double best = fit;
+    for (int offset = 1; offset < std::min(room - extent, SettledReach); ++offset) {
+        const double scale = std::floor(offset * fit + Hair) / offset;
+        const double middle = (screen - extent * scale) / 2;
+        if (std::abs(offset * scale - middle) <= MostOffCentre && (best == fit || scale > best))
+            best = scale;
     }
     return best;
 }

@@ -49,7 +49,7 @@ bool startedFitted()
 void startAgainFitted(int argc, char* argv[])
 {
     const Screen screen = measure(argc, argv);
-    const double scale = FittingScale(screen.pixels.width(), screen.pixels.height());
+    const double scale = SettledScale(screen.pixels.width(), screen.pixels.height());
     if (!UsableScale(scale)) {
         std::fprintf(stderr,
                      "stopwise: the screen reports %dx%d device pixels, no size to fit the "
