@@ -42,6 +42,7 @@ struct Target {
     constexpr Target(std::string_view name, StoreControl store, Kind kind, short count,
                      Panel* Screens::*panel)
         : name(name)
+        , reached(true)
         , store(store)
         , kind(kind)
         , count(count)
@@ -49,18 +50,23 @@ struct Target {
     {
     }
 
-    // The store for element `index` of a control of `kind`; a control that does not fit its
-    // member is not a constant and stops the build.
-    constexpr StoreControl storeFor(Kind made, short index) const
+    // `row` filling its member, if it has one; a control that does not fit its member is not
+    // a constant and stops the build.
+    constexpr ControlRow fills(ControlRow row) const
     {
-        if (store && made != kind)
+        if (!reached)
+            return row;
+        if (row.kind != kind)
             throw "the control is not of its member's type";
-        if (store && (count == 0 ? index != Single : index < 0 || index >= count))
+        if (count == 0 ? row.index != Single : row.index < 0 || row.index >= count)
             throw "the index does not fit the member";
-        return store;
+        row.store = store;
+        row.inScreens = true;
+        return row;
     }
 
     std::string_view name;
+    bool reached = false; // a member of Screens
     StoreControl store = nullptr;
     Kind kind = Kind::Label;
     short count = 0;
@@ -82,32 +88,30 @@ template <auto Member> constexpr Target targetOf(std::string_view name)
 constexpr ControlRow label(Target target, short index, int x, int y, int width, int height,
                            std::string_view text, int fontPixels, Align align = Align::Left)
 {
-    return {.name = target.name,
-            .index = index,
-            .kind = Kind::Label,
-            .x = x,
-            .y = y,
-            .width = width,
-            .height = height,
-            .text = text,
-            .fontPixels = fontPixels,
-            .align = align,
-            .store = target.storeFor(Kind::Label, index)};
+    return target.fills({.name = target.name,
+                         .index = index,
+                         .kind = Kind::Label,
+                         .x = x,
+                         .y = y,
+                         .width = width,
+                         .height = height,
+                         .text = text,
+                         .fontPixels = fontPixels,
+                         .align = align});
 }
 
 constexpr ControlRow picture(Target target, short index, int x, int y, Asset asset,
                              bool visible = true)
 {
-    return {.name = target.name,
-            .index = index,
-            .kind = Kind::Picture,
-            .x = x,
-            .y = y,
-            .width = asset.width,
-            .height = asset.height,
-            .asset = asset,
-            .visible = visible,
-            .store = target.storeFor(Kind::Picture, index)};
+    return target.fills({.name = target.name,
+                         .index = index,
+                         .kind = Kind::Picture,
+                         .x = x,
+                         .y = y,
+                         .width = asset.width,
+                         .height = asset.height,
+                         .asset = asset,
+                         .visible = visible});
 }
 
 // A title that names a place whole: too wide for its line, it is set smaller, not wrapped.
@@ -320,7 +324,8 @@ constexpr std::array<PanelRow, PanelCount> PanelLayout = {{
 
 namespace {
 
-// Every panel and every control the code reaches fills a member no other row fills, and
+// Every panel and every control the code reaches fills a member no other row fills (a
+// member's control bears the member's name), and
 // there are as many of them as Screens has members and elements: so each is filled once.
 constexpr bool fillsEachMemberOnce()
 {
@@ -331,13 +336,13 @@ constexpr bool fillsEachMemberOnce()
                 return false;
         ++filled;
         for (const ControlRow& row : PanelLayout[p].controls) {
-            if (!row.store)
+            if (!row.inScreens)
                 continue;
             for (const PanelRow& other : PanelLayout)
                 for (const ControlRow& earlier : other.controls) {
                     if (&earlier == &row)
                         break;
-                    if (earlier.store == row.store && earlier.index == row.index)
+                    if (earlier.inScreens && earlier.name == row.name && earlier.index == row.index)
                         return false;
                 }
             ++filled;
