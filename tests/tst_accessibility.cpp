@@ -6,7 +6,6 @@
 // reviewed read-out, docs/screens/readout.txt.)
 #include "KioskHarness.h"
 #include "Readout.h"
-#include "StepNames.h"
 
 #include <QAccessible>
 #include <QTest>

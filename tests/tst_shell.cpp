@@ -4,7 +4,6 @@
 // (Closing the window is seen on the program itself.) One window serves every row after the
 // welcome screen; each row starts on the main menu.
 #include "KioskHarness.h"
-#include "StepNames.h"
 
 #include <QTest>
 

@@ -51,7 +51,8 @@ int main(int argc, char* argv[])
                 seed, soak.events, seconds, double(soak.events) / seconds);
     bool everyStepReached = true;
     for (const auto& [step, visits] : soak.visits) {
-        std::printf("%9ld  %.*s\n", visits, int(nameOf(step).size()), nameOf(step).data());
+        std::printf("%9ld  %.*s\n", visits, int(soak::nameOf(step).size()),
+                    soak::nameOf(step).data());
         everyStepReached = everyStepReached && visits > 0;
     }
     for (const QString& violation : soak.violations)

@@ -115,6 +115,23 @@ std::vector<std::string_view> candidates(const KioskState& state, Search search)
 
 } // namespace
 
+std::string_view nameOf(Step step)
+{
+    switch (step) {
+    case Step::Welcome: return "welcome";
+    case Step::MainMenu: return "main menu";
+    case Step::NextArrivals: return "next arrivals";
+    case Step::SearchType: return "search type";
+    case Step::Street: return "street";
+    case Step::CrossStreet: return "cross street";
+    case Step::Area: return "area";
+    case Step::Stop: return "stop";
+    case Step::StreetDirections: return "street directions";
+    case Step::StopDirections: return "stop directions";
+    }
+    return {};
+}
+
 std::vector<Step> everyStep()
 {
     std::vector<Step> steps{Step::Welcome};

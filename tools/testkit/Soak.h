@@ -5,7 +5,6 @@
 #pragma once
 
 #include "KioskHarness.h"
-#include "StepNames.h"
 
 #include <map>
 #include <random>
@@ -13,6 +12,9 @@
 #include <vector>
 
 namespace stopwise::soak {
+
+// The step's name, as the soak prints it.
+std::string_view nameOf(Step step);
 
 // Every step a visitor can reach from the welcome screen, in the order of Mode.
 std::vector<Step> everyStep();
