@@ -13,11 +13,12 @@ namespace {
 // millisecond they sleep before every event: a soak sends a great many.
 class Finger : public QTest::QTouchEventSequence {
 public:
-    explicit Finger(QWindow* window)
+    Finger(QWindow* window, bool catchUp)
         : QTouchEventSequence(window, touchScreen(), false)
+        , m_catchUp(catchUp)
     {
     }
-    ~Finger() override { commit(); }
+    ~Finger() override { commit(m_catchUp); }
 
     bool commit(bool processEvents = true) override
     {
@@ -32,6 +33,8 @@ public:
     }
 
 private:
+    bool m_catchUp; // the window handles what the touch posted before the next one
+
     static QPointingDevice* touchScreen()
     {
         static QPointingDevice* const device = QTest::createTouchDevice();
@@ -78,19 +81,19 @@ QPoint Kiosk::at(const QString& target) const
 
 void Kiosk::press(QPoint at)
 {
-    Finger(handle()).press(0, m_window->mapTo(m_top.get(), at));
+    Finger(handle(), catchUpAfterEachEvent).press(0, m_window->mapTo(m_top.get(), at));
     m_finger = at;
 }
 
 void Kiosk::move(QPoint to)
 {
-    Finger(handle()).move(0, m_window->mapTo(m_top.get(), to));
+    Finger(handle(), catchUpAfterEachEvent).move(0, m_window->mapTo(m_top.get(), to));
     m_finger = to;
 }
 
 void Kiosk::release(QPoint at)
 {
-    Finger(handle()).release(0, m_window->mapTo(m_top.get(), at));
+    Finger(handle(), catchUpAfterEachEvent).release(0, m_window->mapTo(m_top.get(), at));
     m_finger.reset();
 }
 

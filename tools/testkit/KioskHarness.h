@@ -37,6 +37,9 @@ public:
     void move(QPoint to);
     void release(QPoint at);
     void lift(); // a finger still down, where it is
+    // After each touch the window handles what it posted, repaints among them, as a person's
+    // next touch finds it. A soak lets it catch up now and then instead.
+    bool catchUpAfterEachEvent = true;
     void touch(const QString& name);
 
     // Takes the steps in turn: a control's name or "x,y" touches it, "type abc" types on the letter

@@ -158,6 +158,7 @@ Soak::Soak(testing::Kiosk& kiosk, unsigned seed)
 
 void Soak::run(long count)
 {
+    m_kiosk.catchUpAfterEachEvent = false;
     for (const long end = events + count; events < end && violations.size() < 5;) {
         if (m_held || std::bernoulli_distribution(0.25)(m_random)) {
             touchAtRandom();
@@ -169,9 +170,10 @@ void Soak::run(long count)
             touchTowards(least->second.control);
         }
         if (events % 64 < 2)
-            QCoreApplication::processEvents(); // let the window paint now and then
+            QCoreApplication::processEvents(); // the window catches up and paints now and then
     }
     m_kiosk.lift();
+    m_kiosk.catchUpAfterEachEvent = true;
 }
 
 // Half the time anywhere, half the time on a shown picture, as often a candidate as a key,
