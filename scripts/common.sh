@@ -94,12 +94,14 @@ bootstrap_root() {
 }
 
 # in_chroot ROOT COMMAND...: runs a command in ROOT with /proc, /sys and /dev mounted, in a
-# mount namespace of its own, so the mounts end with the command, whatever it leaves behind.
+# mount namespace of its own, so the mounts end with the command, whatever it leaves behind;
+# with a root's own environment, none of this machine's.
 in_chroot() {
     unshare --mount --propagation private sh -c '
         mount -t proc proc "$0/proc" && mount -t sysfs sysfs "$0/sys" &&
             mount --rbind /dev "$0/dev" && exec chroot "$0" "$@"' "$1" \
-        env DEBIAN_FRONTEND=noninteractive LC_ALL=C.UTF-8 "${@:2}"
+        env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DEBIAN_FRONTEND=noninteractive \
+        LC_ALL=C.UTF-8 "${@:2}"
 }
 
 # copy_source DEST: the committed source (HEAD), without build folders, into DEST.
