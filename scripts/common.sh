@@ -56,7 +56,7 @@ host_release() { (. /etc/os-release && echo "${VERSION_CODENAME:-unknown}"); }
 # read_check_arguments [RELEASE] [--keep]: sets RELEASE, the release to prove (this machine's
 # when not named), and KEEP; fails on anything else.
 read_check_arguments() {
-    RELEASE= KEEP=
+    RELEASE='' KEEP=''
     local arg
     for arg in "$@"; do
         case $arg in
