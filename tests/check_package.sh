@@ -87,7 +87,8 @@ for line in ExecStart=/usr/bin/stopwise WantedBy=graphical-session.target; do
     expect "the user service has $line" grep -qx "$line" "$unit"
 done
 for line in "ExecStart=/usr/bin/cage -d -- /usr/bin/stopwise --full-screen" User=stopwise-kiosk \
-            PAMName=login TTYPath=/dev/tty1 Conflicts=getty@tty1.service WantedBy=graphical.target; do
+            PAMName=login TTYPath=/dev/tty1 Conflicts=getty@tty1.service WantedBy=graphical.target \
+            SuccessExitStatus=143; do
     expect "the kiosk session has $line" grep -qxF "$line" "$kiosk_unit"
 done
 for line in Restart=always RestartSec=1 StartLimitIntervalSec=0; do
