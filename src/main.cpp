@@ -1,5 +1,8 @@
 // Starts the kiosk: one window, shown where the window system places new windows, or, with
-// --full-screen, the whole screen for the stop's own session.
+// --full-screen, the whole screen for the stop's own session. Under a service manager it
+// reports the window's frames (Heartbeat), and its stop ends it with status 0 (CleanStop).
+#include "shell/CleanStop.h"
+#include "shell/Heartbeat.h"
 #include "shell/Startup.h"
 #include "shell/Stopwise.h"
 #include "shell/Surround.h"
@@ -10,7 +13,9 @@
 
 int main(int argc, char* argv[])
 {
+    const stopwise::ServiceManager manager = stopwise::takeServiceManager(); // one thread yet
     QApplication app(argc, argv);
+    stopwise::quitOnTerminate(app);
     QCommandLineParser options;
     options.setApplicationDescription(
         QStringLiteral("Touch-screen information kiosk for the bus stop at Phillips & Murray."));
@@ -27,9 +32,11 @@ int main(int argc, char* argv[])
         stopwise::Surround screen;
         screen.setGeometry(display.geometry()); // where no window manager makes it full screen
         screen.showFullScreen();
+        stopwise::Heartbeat heartbeat(manager, screen);
         return app.exec();
     }
     stopwise::Stopwise window;
     window.show();
+    stopwise::Heartbeat heartbeat(manager, window);
     return app.exec();
 }
