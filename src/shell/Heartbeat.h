@@ -7,8 +7,8 @@
 // reports, and systemd ends the session and starts it again. So does a compositor that stalls
 // for longer than Qt waits for a frame callback (about a second was enough with Qt 6.4): Qt
 // then takes the window for hidden and draws nothing more in it, a dead screen that only a
-// new session mends. Where no service manager listens
-// (no NOTIFY_SOCKET: a desktop without the unit, the tests) nothing changes.
+// new session mends. Where no service manager listens (no NOTIFY_SOCKET: a desktop without
+// the unit, the tests) nothing changes.
 #pragma once
 
 #include <QByteArray>
