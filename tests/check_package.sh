@@ -5,7 +5,8 @@
 # file; Qt 6 Widgets and the two font packages among its dependencies; a binary whose
 # libraries all resolve once unpacked into a scratch root; stopwise-kiosk's system unit, its
 # user, preset and maintainer scripts, and what it depends on; two services that
-# systemd-analyze verifies without a word; and not one error or warning from lintian.
+# systemd-analyze verifies without a word, both watched by systemd's watchdog, the kiosk
+# session sandboxed to an exposure of 2.0 or less; and not one error or warning from lintian.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -79,6 +80,8 @@ expect "the prerm stops the unit on removal" grep -q 'deb-systemd-invoke stop st
     "$scratch/kiosk-control/prerm"
 expect "the postrm purges the unit's state" grep -q 'deb-systemd-helper purge stopwise-kiosk.service' \
     "$scratch/kiosk-control/postrm"
+expect "the postrm removes the session's cache on purge" \
+    grep -qxF '	rm -rf "${DPKG_ROOT:-}/var/cache/stopwise-kiosk"' "$scratch/kiosk-control/postrm"
 
 # Each service restarts what it runs whatever ended it, a second later, and never gives up.
 unit=$root/usr/lib/systemd/user/stopwise.service
@@ -90,7 +93,13 @@ for line in "ExecStart=/usr/bin/cage -d -- /usr/bin/stopwise --full-screen" User
             PAMName=login TTYPath=/dev/tty1 Conflicts=getty@tty1.service WantedBy=graphical.target; do
     expect "the kiosk session has $line" grep -qxF "$line" "$kiosk_unit"
 done
-for line in Restart=always RestartSec=1 StartLimitIntervalSec=0; do
+for line in Environment=DBUS_SESSION_BUS_ADDRESS=disabled: NotifyAccess=all \
+            "RestrictAddressFamilies=AF_UNIX AF_NETLINK" IPAddressDeny=any; do
+    expect "the kiosk session has $line" grep -qxF "$line" "$kiosk_unit"
+done
+# Each is alive for systemd only while the kiosk reports its frames.
+for line in Restart=always RestartSec=1 StartLimitIntervalSec=0 Type=notify WatchdogSec=5 \
+            TimeoutStartSec=10 TimeoutAbortSec=3; do
     expect "both services have $line" bash -c "grep -qx $line '$unit' && grep -qx $line '$kiosk_unit'"
 done
 # systemd-analyze checks that the commands exist and that the manual page in Documentation=
@@ -109,6 +118,12 @@ verify_ok() { # verify_ok --user|--system UNIT
 }
 expect "systemd-analyze verifies the user service" verify_ok --user stopwise.service
 expect "systemd-analyze verifies the kiosk session" verify_ok --system stopwise-kiosk.service
+
+exposure=$(systemd-analyze security --offline=yes "$scratch/verify/stopwise-kiosk.service" 2>&1 |
+    sed -n 's/^→ Overall exposure level for stopwise-kiosk.service: \([0-9.]*\) .*/\1/p')
+echo "the kiosk session's exposure: ${exposure:-not found}"
+expect "the kiosk session is sandboxed to an exposure of 2.0 or less" \
+    awk -v score="$exposure" 'BEGIN { exit !(score != "" && score <= 2.0) }'
 
 man_page=$(MANWIDTH=200 man -l "$root/usr/share/man/man1/stopwise.1.gz" 2>&1)
 for words in "Phillips & Murray" "--full-screen" "the largest scale that fits" \
