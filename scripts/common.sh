@@ -1,5 +1,6 @@
 # Shared by the scripts: the Debian packages the kiosk needs to build, test and run, installed
-# when missing, the one build folder, and the fresh Debian 12 roots the checks install into.
+# when missing, the one build folder, and the fresh Debian roots (12 or 13) the checks build and
+# install in.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -48,18 +49,88 @@ build_packages() {
     (cd "$BUILD" && cpack -G DEB -B "$1" >/dev/null)
 }
 
-# bootstrap_root ROOT LOG [debootstrap options...]: a minimal Debian 12 root from the mirror
-# this machine's apt uses for bookworm, or $MIRROR; on failure, the log's end.
+# The Debian releases the kiosk is built and run on, and their numbers.
+declare -A DEBIAN_NUMBER=([bookworm]=12 [trixie]=13)
+
+host_release() { (. /etc/os-release && echo "${VERSION_CODENAME:-unknown}"); }
+
+# read_check_arguments [RELEASE] [--keep]: sets RELEASE, the release to prove (this machine's
+# when not named), and KEEP; fails on anything else.
+read_check_arguments() {
+    RELEASE= KEEP=
+    local arg
+    for arg in "$@"; do
+        case $arg in
+        --keep) KEEP=--keep ;;
+        -*) return 2 ;;
+        *) [ -n "${DEBIAN_NUMBER[$arg]:-}" ] && [ -z "$RELEASE" ] || return 2; RELEASE=$arg ;;
+        esac
+    done
+    RELEASE=${RELEASE:-$(host_release)}
+    [ -n "${DEBIAN_NUMBER[$RELEASE]:-}" ] ||
+        { echo "this machine runs $RELEASE: name the release to prove, bookworm or trixie" >&2; return 2; }
+}
+
+# debian_mirror RELEASE: $MIRROR; else the mirror this machine's apt uses for RELEASE, or for
+# its own release (one archive serves every release), or Debian's own.
+debian_mirror() {
+    local mirror=${MIRROR:-}
+    [ -n "$mirror" ] || mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Label: Debian' \
+        "Codename: $1" 2>/dev/null | head -n 1)
+    [ -n "$mirror" ] || mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Label: Debian' \
+        "Codename: $(host_release)" 2>/dev/null | head -n 1)
+    echo "${mirror:-http://deb.debian.org/debian}"
+}
+
+# bootstrap_root ROOT LOG RELEASE [debootstrap options...]: a minimal Debian root of RELEASE
+# from its mirror; on failure, the log's end.
 bootstrap_root() {
-    local root=$1 log=$2 mirror
-    shift 2
-    mirror=${MIRROR:-$(apt-get indextargets --format '$(REPO_URI)' 'Origin: Debian' 'Codename: bookworm' |
-        head -n 1)}
-    [ -n "$mirror" ] || { echo "no bookworm mirror in apt's lists; set MIRROR" >&2; return 2; }
-    echo "== a minimal Debian 12 root from $mirror"
-    debootstrap --variant=minbase "$@" bookworm "$root" "$mirror" >"$log" ||
+    local root=$1 log=$2 release=$3 mirror
+    shift 3
+    mirror=$(debian_mirror "$release")
+    echo "== a minimal Debian ${DEBIAN_NUMBER[$release]} ($release) root from $mirror"
+    debootstrap --variant=minbase "$@" "$release" "$root" "$mirror" >"$log" ||
         { tail -n 20 "$log"; return 1; }
     cp /etc/resolv.conf "$root/etc/resolv.conf"
+}
+
+# in_chroot ROOT COMMAND...: runs a command in ROOT with /proc, /sys and /dev mounted, in a
+# mount namespace of its own, so the mounts end with the command, whatever it leaves behind;
+# with a root's own environment, none of this machine's.
+in_chroot() {
+    unshare --mount --propagation private sh -c '
+        mount -t proc proc "$0/proc" && mount -t sysfs sysfs "$0/sys" &&
+            mount --rbind /dev "$0/dev" && exec chroot "$0" "$@"' "$1" \
+        env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DEBIAN_FRONTEND=noninteractive \
+        LC_ALL=C.UTF-8 "${@:2}"
+}
+
+# copy_source DEST: the committed source (HEAD), without build folders, into DEST.
+copy_source() {
+    mkdir -p "$1"
+    git -C "$ROOT" archive --format=tar HEAD | tar -x -C "$1"
+}
+
+# packages_for RELEASE OUTDIR SCRATCH: the three Debian packages built for RELEASE, into OUTDIR.
+# A package is built on the release it runs on: here when this machine runs RELEASE, else in a
+# fresh root of RELEASE (in SCRATCH/build-root) from the committed source, with the packages
+# of the list above.
+packages_for() {
+    local release=$1 out=$2 root=$3/build-root
+    if [ "$release" = "$(host_release)" ]; then
+        build_packages "$out"
+        return
+    fi
+    bootstrap_root "$root" "$3/build-debootstrap.log" "$release"
+    copy_source "$root/src"
+    echo "== the packages, built in that root from $(git -C "$ROOT" rev-parse --short HEAD)"
+    in_chroot "$root" bash -c 'source /src/scripts/common.sh && ensure_packages &&
+        configure_and_build -DBUILD_TESTING=OFF && build_packages /out' >"$3/build.log" 2>&1 ||
+        { tail -n 30 "$3/build.log"; return 1; }
+    echo "  $(grep -c 'warning:' "$3/build.log" || true) compiler warnings; built with" \
+        "$(in_chroot "$root" dpkg-query -W -f '${Package} ${Version}, ' g++ qt6-base-dev | sed 's/, $//')"
+    mkdir -p "$out"
+    cp "$root"/out/*.deb "$out/"
 }
 
 # remove_scratch SCRATCH ROOT KEEP: removes the scratch folder, or with KEEP=--keep says where
