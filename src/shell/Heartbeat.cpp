@@ -20,8 +20,9 @@ QByteArray take(const char* name)
 // Reports per watchdog interval: one or two frames may be slow before the watchdog bites.
 constexpr int ReportsPerInterval = 4;
 
-// The update requests that must come through before the kiosk is on screen: the first may be
-// delivered before any frame was taken, and the frame it paints lets the second through.
+// The update requests that must come through once the window is exposed before the kiosk is
+// on screen: the first waits for the window's first frame, the second for the pixel drawn
+// again after the first.
 constexpr int RequestsBeforeReady = 2;
 
 } // namespace
@@ -48,7 +49,6 @@ Heartbeat::Heartbeat(ServiceManager manager, QWidget& shown)
     using namespace std::chrono;
     m_pace.setInterval(duration_cast<milliseconds>(m_manager.watchdog / ReportsPerInterval));
     m_pace.callOnTimeout(this, &Heartbeat::askForFrame);
-    askForFrame();
 }
 
 void Heartbeat::askForFrame()
@@ -61,7 +61,15 @@ void Heartbeat::askForFrame()
 
 bool Heartbeat::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_window || event->type() != QEvent::UpdateRequest || !m_asked)
+    if (watched != m_window)
+        return false;
+    if (event->type() == QEvent::Expose && !m_exposed && m_window->isExposed()) {
+        // Until now nothing was drawn, so no request waited for a frame. The window draws
+        // once this event is through; the first request waits for that frame.
+        m_exposed = true;
+        QTimer::singleShot(0, this, &Heartbeat::askForFrame);
+    }
+    if (event->type() != QEvent::UpdateRequest || !m_asked)
         return false;
     m_asked = false;
     // One pixel of the window drawn again: the frame the next request waits for.

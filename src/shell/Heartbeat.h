@@ -50,6 +50,7 @@ private:
     QWidget& m_shown;
     QWindow* m_window = nullptr;
     QTimer m_pace;
+    bool m_exposed = false; // the window has been drawn: requests wait for its frames
     bool m_asked = false;
     int m_framesThrough = 0;
 };
