@@ -57,7 +57,8 @@ expect "stopwise-dbgsym holds the binary's debug information under its build id"
 
 kiosk_contents=$(dpkg-deb --contents "$kiosk_deb")
 echo "$kiosk_contents" | awk '{print "  " $6}'
-for file in ./usr/lib/systemd/system/stopwise-kiosk.service ./usr/lib/sysusers.d/stopwise-kiosk.conf \
+for file in ./usr/lib/systemd/system/stopwise-kiosk.service \
+            ./usr/lib/systemd/system/stopwise-kiosk-seat.service ./usr/lib/sysusers.d/stopwise-kiosk.conf \
             ./usr/lib/systemd/system-preset/80-stopwise-kiosk.preset \
             ./usr/share/doc/stopwise-kiosk/changelog.gz ./usr/share/doc/stopwise-kiosk/copyright; do
     expect "$file" grep -qF " $file" <<<"$kiosk_contents"
@@ -86,13 +87,21 @@ expect "the postrm removes the session's cache on purge" \
 # Each service restarts what it runs whatever ended it, a second later, and never gives up.
 unit=$root/usr/lib/systemd/user/stopwise.service
 kiosk_unit=$root/usr/lib/systemd/system/stopwise-kiosk.service
+seat_unit=$root/usr/lib/systemd/system/stopwise-kiosk-seat.service
 for line in ExecStart=/usr/bin/stopwise WantedBy=graphical-session.target; do
     expect "the user service has $line" grep -qx "$line" "$unit"
 done
 for line in "ExecStart=/usr/bin/cage -d -- /usr/bin/stopwise --full-screen" User=stopwise-kiosk \
-            PAMName=login TTYPath=/dev/tty1 Conflicts=getty@tty1.service WantedBy=graphical.target; do
+            Requires=stopwise-kiosk-seat.service WantedBy=graphical.target; do
     expect "the kiosk session has $line" grep -qxF "$line" "$kiosk_unit"
 done
+# The seat's session is held apart, so that logind's session scope does not take the
+# compositor and the kiosk out of their unit.
+for line in User=stopwise-kiosk PAMName=login TTYPath=/dev/tty1 Conflicts=getty@tty1.service \
+            PartOf=stopwise-kiosk.service; do
+    expect "the seat's session has $line" grep -qxF "$line" "$seat_unit"
+done
+expect "the kiosk session opens no logind session of its own" bash -c "! grep -q '^PAMName=' '$kiosk_unit'"
 for line in Environment=DBUS_SESSION_BUS_ADDRESS=disabled: NotifyAccess=all \
             "RestrictAddressFamilies=AF_UNIX AF_NETLINK" IPAddressDeny=any; do
     expect "the kiosk session has $line" grep -qxF "$line" "$kiosk_unit"
@@ -106,7 +115,7 @@ done
 # opens, so the copies it checks start the unpacked binary and man looks in the unpacked pages.
 # It warns of unknown keys and values and still succeeds, so any word it says is a failure.
 mkdir "$scratch/verify"
-for file in "$unit" "$kiosk_unit"; do
+for file in "$unit" "$kiosk_unit" "$seat_unit"; do
     sed "s| /usr/bin/stopwise| $root/usr/bin/stopwise|; s|=/usr/bin/stopwise\$|=$root/usr/bin/stopwise|" \
         "$file" >"$scratch/verify/$(basename "$file")"
 done
@@ -118,6 +127,7 @@ verify_ok() { # verify_ok --user|--system UNIT
 }
 expect "systemd-analyze verifies the user service" verify_ok --user stopwise.service
 expect "systemd-analyze verifies the kiosk session" verify_ok --system stopwise-kiosk.service
+expect "systemd-analyze verifies the seat's session" verify_ok --system stopwise-kiosk-seat.service
 
 exposure=$(systemd-analyze security --offline=yes "$scratch/verify/stopwise-kiosk.service" 2>&1 |
     sed -n 's/^→ Overall exposure level for stopwise-kiosk.service: \([0-9.]*\) .*/\1/p')
