@@ -1,5 +1,8 @@
 // Starts the kiosk: one window, shown where the window system places new windows, or, with
-// --full-screen, the whole screen for the stop's own session.
+// --full-screen, the whole screen for the stop's own session. Under a service manager it
+// reports the window's frames (Heartbeat), and its stop ends it with status 0 (CleanStop).
+#include "shell/CleanStop.h"
+#include "shell/Heartbeat.h"
 #include "shell/Startup.h"
 #include "shell/Stopwise.h"
 #include "shell/Surround.h"
@@ -12,13 +15,15 @@
 
 int main(int argc, char* argv[])
 {
-    // The scale of a full screen is settled before Qt starts.
+    // The scale of a full screen is settled before Qt starts. The service manager's variables
+    // stay in place until then, for the program started again at that scale.
     const bool fillScreen =
         std::find(argv + 1, argv + argc, std::string_view("--full-screen")) != argv + argc;
     if (fillScreen && !stopwise::startedFitted())
         stopwise::startAgainFitted(argc, argv);
-
+    const stopwise::ServiceManager manager = stopwise::takeServiceManager(); // before Qt's threads
     QApplication app(argc, argv);
+    stopwise::quitOnTerminate(app);
     QCommandLineParser options;
     options.setApplicationDescription(
         QStringLiteral("Touch-screen information kiosk for the bus stop at Phillips & Murray."));
@@ -32,9 +37,11 @@ int main(int argc, char* argv[])
     if (options.isSet(fullScreen)) {
         stopwise::Surround screen;
         screen.fillScreen();
+        stopwise::Heartbeat heartbeat(manager, screen);
         return app.exec();
     }
     stopwise::Stopwise window;
     window.show();
+    stopwise::Heartbeat heartbeat(manager, window);
     return app.exec();
 }

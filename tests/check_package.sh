@@ -5,7 +5,8 @@
 # file; Qt 6 Widgets and the two font packages among its dependencies; a binary whose
 # libraries all resolve once unpacked into a scratch root; stopwise-kiosk's system unit, its
 # user, preset and maintainer scripts, and what it depends on; two services that
-# systemd-analyze verifies without a word; and not one error or warning from lintian.
+# systemd-analyze verifies without a word, both watched by systemd's watchdog, the kiosk
+# session sandboxed to an exposure of 2.0 or less; and not one error or warning from lintian.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -56,7 +57,8 @@ expect "stopwise-dbgsym holds the binary's debug information under its build id"
 
 kiosk_contents=$(dpkg-deb --contents "$kiosk_deb")
 echo "$kiosk_contents" | awk '{print "  " $6}'
-for file in ./usr/lib/systemd/system/stopwise-kiosk.service ./usr/lib/sysusers.d/stopwise-kiosk.conf \
+for file in ./usr/lib/systemd/system/stopwise-kiosk.service \
+            ./usr/lib/systemd/system/stopwise-kiosk-seat.service ./usr/lib/sysusers.d/stopwise-kiosk.conf \
             ./usr/lib/systemd/system-preset/80-stopwise-kiosk.preset \
             ./usr/share/doc/stopwise-kiosk/changelog.gz ./usr/share/doc/stopwise-kiosk/copyright; do
     expect "$file" grep -qF " $file" <<<"$kiosk_contents"
@@ -79,26 +81,41 @@ expect "the prerm stops the unit on removal" grep -q 'deb-systemd-invoke stop st
     "$scratch/kiosk-control/prerm"
 expect "the postrm purges the unit's state" grep -q 'deb-systemd-helper purge stopwise-kiosk.service' \
     "$scratch/kiosk-control/postrm"
+expect "the postrm removes the session's cache on purge" \
+    grep -qxF '	rm -rf "${DPKG_ROOT:-}/var/cache/stopwise-kiosk"' "$scratch/kiosk-control/postrm"
 
 # Each service restarts what it runs whatever ended it, a second later, and never gives up.
 unit=$root/usr/lib/systemd/user/stopwise.service
 kiosk_unit=$root/usr/lib/systemd/system/stopwise-kiosk.service
+seat_unit=$root/usr/lib/systemd/system/stopwise-kiosk-seat.service
 for line in ExecStart=/usr/bin/stopwise WantedBy=graphical-session.target; do
     expect "the user service has $line" grep -qx "$line" "$unit"
 done
 for line in "ExecStart=/usr/bin/cage -d -- /usr/bin/stopwise --full-screen" User=stopwise-kiosk \
-            PAMName=login TTYPath=/dev/tty1 Conflicts=getty@tty1.service WantedBy=graphical.target \
-            SuccessExitStatus=143; do
+            Requires=stopwise-kiosk-seat.service WantedBy=graphical.target; do
     expect "the kiosk session has $line" grep -qxF "$line" "$kiosk_unit"
 done
-for line in Restart=always RestartSec=1 StartLimitIntervalSec=0; do
+# The seat's session is held apart, so that logind's session scope does not take the
+# compositor and the kiosk out of their unit.
+for line in User=stopwise-kiosk PAMName=login TTYPath=/dev/tty1 Conflicts=getty@tty1.service \
+            PartOf=stopwise-kiosk.service; do
+    expect "the seat's session has $line" grep -qxF "$line" "$seat_unit"
+done
+expect "the kiosk session opens no logind session of its own" bash -c "! grep -q '^PAMName=' '$kiosk_unit'"
+for line in Environment=DBUS_SESSION_BUS_ADDRESS=disabled: NotifyAccess=all \
+            "RestrictAddressFamilies=AF_UNIX AF_NETLINK" IPAddressDeny=any; do
+    expect "the kiosk session has $line" grep -qxF "$line" "$kiosk_unit"
+done
+# Each is alive for systemd only while the kiosk reports its frames.
+for line in Restart=always RestartSec=1 StartLimitIntervalSec=0 Type=notify WatchdogSec=5 \
+            TimeoutStartSec=10 TimeoutAbortSec=3; do
     expect "both services have $line" bash -c "grep -qx $line '$unit' && grep -qx $line '$kiosk_unit'"
 done
 # systemd-analyze checks that the commands exist and that the manual page in Documentation=
 # opens, so the copies it checks start the unpacked binary and man looks in the unpacked pages.
 # It warns of unknown keys and values and still succeeds, so any word it says is a failure.
 mkdir "$scratch/verify"
-for file in "$unit" "$kiosk_unit"; do
+for file in "$unit" "$kiosk_unit" "$seat_unit"; do
     sed "s| /usr/bin/stopwise| $root/usr/bin/stopwise|; s|=/usr/bin/stopwise\$|=$root/usr/bin/stopwise|" \
         "$file" >"$scratch/verify/$(basename "$file")"
 done
@@ -110,6 +127,13 @@ verify_ok() { # verify_ok --user|--system UNIT
 }
 expect "systemd-analyze verifies the user service" verify_ok --user stopwise.service
 expect "systemd-analyze verifies the kiosk session" verify_ok --system stopwise-kiosk.service
+expect "systemd-analyze verifies the seat's session" verify_ok --system stopwise-kiosk-seat.service
+
+exposure=$(systemd-analyze security --offline=yes "$scratch/verify/stopwise-kiosk.service" 2>&1 |
+    sed -n 's/^→ Overall exposure level for stopwise-kiosk.service: \([0-9.]*\) .*/\1/p')
+echo "the kiosk session's exposure: ${exposure:-not found}"
+expect "the kiosk session is sandboxed to an exposure of 2.0 or less" \
+    awk -v score="$exposure" 'BEGIN { exit !(score != "" && score <= 2.0) }'
 
 man_page=$(MANWIDTH=200 man -l "$root/usr/share/man/man1/stopwise.1.gz" 2>&1)
 for words in "Phillips & Murray" "--full-screen" "the largest scale that fits" \

@@ -3,16 +3,91 @@
 // at 2.5 with the screens in its middle; a screen with no size it can be fitted to shows them
 // at 1, and the journal says why), and closing the window ends the program with status 0. An
 // onlooker plugin loaded into the program reports what it sees there and closes the window.
+// Under a service manager (a notify socket the test binds), the program reports ready and
+// then, with a watchdog, alive, and SIGTERM ends it with status 0.
 #include <QFile>
 #include <QProcess>
+#include <QSocketNotifier>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 class TestProgram : public QObject {
     Q_OBJECT
 private slots:
     void showsTheWelcomeScreenAndEndsWhenClosed_data();
     void showsTheWelcomeScreenAndEndsWhenClosed();
+    void reportsToTheServiceManager_data();
+    void reportsToTheServiceManager();
 };
+
+namespace {
+
+// The kiosk's command in `unit` (in packaging/), also where a compositor starts it after "--".
+QStringList commandOf(const QString& unit)
+{
+    QFile service(QStringLiteral(STOPWISE_PACKAGING "/") + unit);
+    if (!service.open(QIODevice::ReadOnly))
+        return {};
+    for (const QString& line : QString::fromUtf8(service.readAll()).split(u'\n'))
+        if (line.startsWith(QStringLiteral("ExecStart=")))
+            return line.section(u'=', 1).section(QStringLiteral(" -- "), -1).split(u' ');
+    return {};
+}
+
+// The program offscreen, on the screen made up in tests/`screen` where one is named.
+QProcessEnvironment offscreen(const QString& screen)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_SCALE_FACTOR", "NOTIFY_SOCKET", "WATCHDOG_USEC"})
+        environment.remove(QString::fromLatin1(name)); // none of this machine's
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                       screen.isEmpty()
+                           ? QStringLiteral("offscreen")
+                           : QStringLiteral("offscreen:configfile=" STOPWISE_TESTS "/") + screen);
+    return environment;
+}
+
+// A stand-in for systemd's notify socket: a datagram socket that keeps what it is told, one
+// line per report, a report repeated at once kept once.
+class NotifySocket {
+public:
+    explicit NotifySocket(const QString& path)
+        : m_fd(socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0))
+    {
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, path.toLocal8Bit().constData(), sizeof address.sun_path);
+        bind(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        m_reading.emplace(m_fd, QSocketNotifier::Read);
+        QObject::connect(&*m_reading, &QSocketNotifier::activated, [this] { read(); });
+    }
+    ~NotifySocket() { close(m_fd); }
+
+    QStringList heard() const { return m_heard; }
+
+private:
+    void read()
+    {
+        char report[256];
+        for (ssize_t size; (size = recv(m_fd, report, sizeof report, 0)) > 0;) {
+            const QString said = QString::fromUtf8(report, size).trimmed();
+            if (m_heard.isEmpty() || m_heard.last() != said)
+                m_heard << said;
+        }
+    }
+
+    int m_fd;
+    std::optional<QSocketNotifier> m_reading;
+    QStringList m_heard;
+};
+
+} // namespace
 
 void TestProgram::showsTheWelcomeScreenAndEndsWhenClosed_data()
 {
@@ -55,20 +130,10 @@ void TestProgram::showsTheWelcomeScreenAndEndsWhenClosed()
     QFETCH(QString, reference);
     QFETCH(QByteArray, seen);
     QFETCH(QByteArray, said);
-    QFile service(QStringLiteral(STOPWISE_PACKAGING "/") + unit);
-    QVERIFY(service.open(QIODevice::ReadOnly));
-    QStringList command; // the kiosk's, also where a compositor starts it after "--"
-    for (const QString& line : QString::fromUtf8(service.readAll()).split(u'\n'))
-        if (line.startsWith(QStringLiteral("ExecStart=")))
-            command = line.section(u'=', 1).section(QStringLiteral(" -- "), -1).split(u' ');
+    const QStringList command = commandOf(unit);
     QCOMPARE(command.value(0), QStringLiteral("/usr/bin/stopwise"));
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
-                       screen.isEmpty()
-                           ? QStringLiteral("offscreen")
-                           : QStringLiteral("offscreen:configfile=" STOPWISE_TESTS "/") + screen);
+    QProcessEnvironment environment = offscreen(screen);
     environment.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(STOPWISE_PLUGINS));
     environment.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"),
                        QStringLiteral("stopwise-onlooker:" STOPWISE_SCREENS "/") + reference);
@@ -82,6 +147,52 @@ void TestProgram::showsTheWelcomeScreenAndEndsWhenClosed()
         if (line.startsWith("stopwise: "))
             own += line + '\n';
     QCOMPARE(own, said);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+void TestProgram::reportsToTheServiceManager_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QByteArray>("watchdog"); // WATCHDOG_USEC; empty: no watchdog
+    QTest::addColumn<QStringList>("reports");
+    const QStringList alive = {QStringLiteral("READY=1"), QStringLiteral("WATCHDOG=1")};
+    QTest::newRow("a desktop's user service, watched") << "stopwise.service"
+                                                       << "" << QByteArray("40000") << alive;
+    QTest::newRow("a desktop's user service, not watched: ready only")
+        << "stopwise.service"
+        << "" << QByteArray() << QStringList{QStringLiteral("READY=1")};
+    QTest::newRow("the stop's session, watched")
+        << "kiosk/stopwise-kiosk.service"
+        << "screen-1280x720.json" << QByteArray("40000") << alive;
+}
+
+void TestProgram::reportsToTheServiceManager()
+{
+    QFETCH(QString, unit);
+    QFETCH(QString, screen);
+    QFETCH(QByteArray, watchdog);
+    QFETCH(QStringList, reports);
+    const QStringList command = commandOf(unit);
+    QCOMPARE(command.value(0), QStringLiteral("/usr/bin/stopwise"));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("notify"));
+    NotifySocket manager(path);
+
+    QProcessEnvironment environment = offscreen(screen);
+    environment.insert(QStringLiteral("NOTIFY_SOCKET"), path);
+    if (!watchdog.isEmpty())
+        environment.insert(QStringLiteral("WATCHDOG_USEC"), QString::fromLatin1(watchdog));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(QStringLiteral(STOPWISE_PROGRAM), command.mid(1));
+    QTRY_VERIFY_WITH_TIMEOUT(!manager.heard().isEmpty(), 20000);
+    QTest::qWait(500); // a dozen watchdog intervals, for what may follow the first report
+    program.terminate();
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(manager.heard(), reports);
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
 }
