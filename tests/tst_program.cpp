@@ -189,6 +189,10 @@ void TestProgram::reportsToTheServiceManager()
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     program.start(QStringLiteral(STOPWISE_PROGRAM), command.mid(1));
     QTRY_VERIFY_WITH_TIMEOUT(!manager.heard().isEmpty(), 20000);
+    // Started again at its scale, it keeps the name its stop and the checks look for.
+    QFile name(QStringLiteral("/proc/%1/comm").arg(program.processId()));
+    QVERIFY(name.open(QIODevice::ReadOnly));
+    QCOMPARE(name.readAll(), QByteArray("stopwise\n"));
     QTest::qWait(500); // a dozen watchdog intervals, for what may follow the first report
     program.terminate();
     QVERIFY(program.waitForFinished(10000));

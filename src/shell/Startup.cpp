@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -37,6 +39,16 @@ Screen measure(int argc, char* argv[])
     return {(QSizeF(screen->geometry().size()) * ratio).toSize(), ratio};
 } // the connection to the window system closes here, before the program starts again
 
+// The program's own file by its name, so that the program started again keeps its process
+// name (/proc/PID/comm), which the kiosk session's stop and its checks look for; the file
+// itself where it was replaced on disk since (an upgrade), or its path cannot be read.
+std::string ownFile()
+{
+    std::error_code unread;
+    const std::string path = std::filesystem::read_symlink("/proc/self/exe", unread);
+    return unread || path.ends_with(" (deleted)") ? "/proc/self/exe" : path;
+}
+
 } // namespace
 
 bool startedFitted()
@@ -61,7 +73,7 @@ void startAgainFitted(int argc, char* argv[])
     qputenv(ScaleFactor,
             QByteArray::number(scale / screen.ratio, 'g', QLocale::FloatingPointShortest));
     qputenv(Measured, "1");
-    execv("/proc/self/exe", argv); // the program's own file, even if replaced on disk since
+    execv(ownFile().c_str(), argv);
     std::fprintf(stderr, "stopwise: cannot start again at scale %g (%s); drawn at scale 1\n", scale,
                  std::strerror(errno));
     qunsetenv(ScaleFactor);
