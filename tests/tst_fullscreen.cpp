@@ -163,8 +163,12 @@ void TestFullScreen::showsTheExtentAsDrawnAlone_data()
     row("1920x1200", 1920, 1200, 1, 25.0 / 6);
     row("2560x1440", 2560, 1440, 1, 5);
     row("3840x2160", 3840, 2160, 1, 7.5);
+    // Qt 6.4 (Debian 12) cuts labels short below a scale of 1 and loses the card's outline
+    // there, even drawn alone; Qt 6.8 (Debian 13) draws the screen exactly.
     row("320x240", 320, 240, 1, 11.0 / 15,
-        "below a scale of 1 labels are cut short, and the card's outline is lost");
+        QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+            ? "below a scale of 1 Qt 6.4 cuts labels short and loses the card's outline"
+            : "");
     row("1920x1080 at an output scale of 2", 960, 540, 2, 3.75);
 }
 
