@@ -1,7 +1,7 @@
 // A random-touch soak of the kiosk: seeded presses, slides, lifts, taps and double taps of
-// one finger anywhere in the window, half of them aimed at the step the soak has seen least,
-// with the kiosk's invariants checked after each event against the soak's own reading of the
-// rules. Used by the stopwise-soak program and the everyday tests.
+// one finger anywhere in the window, three in four of them a way on from the step the kiosk is
+// on, with the kiosk's invariants checked after each event against the soak's own reading of
+// its steps and panels. Used by the stopwise-soak program and the everyday tests.
 #pragma once
 
 #include "KioskHarness.h"
