@@ -1,12 +1,11 @@
-// The full screen on the screens a stop may have: on each, the kiosk starts as the program
-// does (measures the screen, starts again at the scale it chooses), walks the tour, and every
-// screen's extent, cut out where the kiosk placed it, must be pixel for pixel the extent drawn
-// alone at that scale, and the reviewed image where one was reviewed at that scale. The
-// extent must start within 12.5 device pixels of the screen's middle, and the outline of the
-// card behind the list must be as wide on every side. Qt's scale is set once per process, so
-// each screen runs in two child processes of this program: the full screen on an offscreen
-// screen of that size, and the extent alone. Every sight of the tour is compared on every
-// screen (at 3840 x 2160 that is half the test's time). One line per screen is printed:
+// The full screen on the screens a stop may have: on each, the gallery tool starts the kiosk
+// as the program does (measures the screen, starts again at the scale it chooses) and
+// photographs the tour, and every screen's extent, cut out where the kiosk placed it, must be
+// pixel for pixel the extent drawn alone at that scale, and the reviewed image where one was
+// reviewed at that scale. The extent must start within 12.5 device pixels of the screen's
+// middle, and the outline of the card behind the list must be as wide on every side. Every
+// sight of the tour is compared on every screen (at 3840 x 2160 that is half the test's time).
+// One line per screen is printed:
 //   1920x1080 at 3.75: offset 135,0 (middle 142.5,0): equal; outline even 6
 // A screen with a ratio of its own (a Wayland output's scale) is checked for the scale and
 // place chosen only: the offscreen plugin's windows leave that ratio out when they draw.
@@ -14,52 +13,55 @@
 
 #include "assets/Looks.h"
 #include "shell/ScreenFit.h"
-#include "shell/Startup.h"
 #include "toolkit/Picture.h"
 
-#include <QApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QProcess>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 using namespace stopwise::testing;
 
 namespace {
 
-QByteArray fingerprint(QImage image)
+QImage plain(QImage image)
 {
     image.setDevicePixelRatio(1);
-    image = image.convertToFormat(QImage::Format_RGB32);
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    hash.addData(QByteArray::number(image.width()) + 'x' + QByteArray::number(image.height()));
-    hash.addData(QByteArrayView(image.constBits(), image.sizeInBytes()));
-    return hash.result().toHex();
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
-// The widths, in device pixels, of the outline of the card behind the list in `photo`: on
-// its four sides at every place along them but near the corners, counted from the edge of its
-// visible part inwards, past the ground before its box. "even N" when all are N.
-QString outlineOfCard(Kiosk& kiosk, const QImage& photo, qreal scale)
+// The card behind the list on the street list, in the extent's logical pixels: its visible
+// part, which the panel cuts.
+QRect cardOnTheList()
 {
+    Kiosk kiosk(Form::Extent);
+    kiosk.walk(QStringList{"IntroMessage(3)"} + ToStreets + QStringList{"type m"});
     const auto pictures = kiosk.window().findChildren<stopwise::Picture*>();
     const auto card = std::ranges::find_if(pictures, [](const stopwise::Picture* picture) {
         return picture->isVisible() && picture->asset().art == stopwise::Art::Card;
     });
     if (card == pictures.end())
-        return QStringLiteral("no card");
+        return {};
     const QWidget& panel = *(*card)->parentWidget();
-    const QRect logical = QRect(panel.mapTo(&kiosk.top(), (*card)->pos()), (*card)->size()) &
-                          QRect(panel.mapTo(&kiosk.top(), QPoint()), panel.size());
+    return QRect(panel.mapTo(&kiosk.window(), (*card)->pos()), (*card)->size()) &
+           QRect(panel.mapTo(&kiosk.window(), QPoint()), panel.size());
+}
+
+// The widths, in device pixels, of the outline of the card at `logical` in `photo`, drawn at
+// `scale`: on its four sides at every place along them but near the corners, counted from the
+// edge of its visible part inwards, past the ground before its box. "even N" when all are N.
+QString outlineOfCard(const QImage& photo, QRect logical, qreal scale)
+{
     const QRect area = QRectF(QPointF(logical.topLeft()) * scale, QSizeF(logical.size()) * scale)
                            .toAlignedRect(); // its partly covered pixels too
+    if (logical.isEmpty() || !photo.rect().contains(area))
+        return QStringLiteral("no card");
     const QRgb edge = QColor::fromRgb(stopwise::lookOf(stopwise::Art::Card).edge).rgb();
     const int corner = int(std::ceil(8 * scale));
     QSet<int> widths;
@@ -86,45 +88,19 @@ QString outlineOfCard(Kiosk& kiosk, const QImage& photo, qreal scale)
     return QStringLiteral("%1 %2").arg(sorted.size() == 1 ? "even" : "uneven", text.join(u'/'));
 }
 
-// In a child: the kiosk in `form` at the scale this process draws at, for the full screen the
-// one the program's own start chooses. First line: that scale (the screen's ratio), the
-// window's own ratio and the extent's place in logical pixels; then, for each sight, its name
-// and the fingerprint of the extent cut out where the kiosk placed it; last, the card's
-// outline. The two ratios differ only where the offscreen plugin is given a ratio of its own:
-// its windows leave that ratio out and draw at Qt's scale alone, so nothing is photographed.
-int photographTour(Form form)
+// Photographs the tour with the gallery tool into `folder`, in `environment`: its first line,
+// or nothing when it fails.
+QByteArray photographTour(const QTemporaryDir& folder, const QStringList& arguments,
+                          const QProcessEnvironment& environment)
 {
-    Kiosk kiosk(form);
-    const qreal scale = kiosk.top().screen()->devicePixelRatio(), // a widget's own is rounded
-        drawnAt = kiosk.handle()->devicePixelRatio();
-    const QPoint place = kiosk.window().pos();
-    std::printf("%.17g %.17g %d %d\n", scale, drawnAt, place.x(), place.y());
-    if (drawnAt != scale)
-        return 0;
-    const QRect extent((QPointF(place) * scale).toPoint(),
-                       QSize(stopwise::ExtentWidth, stopwise::ExtentHeight) * scale);
-    QString outline;
-    const QString astray = walkTour(kiosk, [&](const Sight& sight) {
-        const QImage photo = photograph(kiosk.top());
-        std::printf("%s %s\n", sight.name, fingerprint(photo.copy(extent)).data());
-        if (qstrcmp(sight.name, "06-streets-m") == 0)
-            outline = outlineOfCard(kiosk, photo, scale);
-    });
-    std::printf("outline %s\n", qPrintable(astray.isEmpty() ? outline : "astray at " + astray));
-    return 0;
-}
-
-// Runs this program as a child in `environment` with `argument`; its lines, or a failure.
-QList<QByteArray> child(const QString& argument, const QProcessEnvironment& environment)
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QCoreApplication::applicationFilePath(), {argument});
-    if (!process.waitForFinished(600'000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tool.start(QStringLiteral(STOPWISE_GALLERY), QStringList{folder.path()} + arguments);
+    if (!tool.waitForFinished(600'000) || tool.exitStatus() != QProcess::NormalExit ||
+        tool.exitCode() != 0)
         return {};
-    return process.readAllStandardOutput().trimmed().split('\n');
+    return tool.readAllStandardOutput().split('\n').value(0);
 }
 
 QString number(double value)
@@ -192,74 +168,64 @@ void TestFullScreen::showsTheExtentAsDrawnAlone()
     environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
                        QStringLiteral("offscreen:configfile=") + config.fileName());
-    const QList<QByteArray> full = child(QStringLiteral("--full-screen"), environment);
-    const QList<QByteArray> first = full.value(0).split(' ');
-    QVERIFY2(first.size() == 4, "the full screen's child failed");
-    QList<QByteArray> alone; // the extent alone at the scale chosen, where the pixels can be seen
-    if (first[1] == first[0]) {
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(first[0]));
-        alone = child(QStringLiteral("--extent"), environment);
-        QVERIFY2(alone.size() == full.size(), "the extent's child failed");
-    }
+    const QTemporaryDir full, alone;
+    // "scale S ratio R at X,Y"
+    const QList<QByteArray> chosen =
+        photographTour(full, {QStringLiteral("--full-screen")}, environment).split(' ');
+    QVERIFY2(chosen.size() == 6, "the gallery tool failed on the full screen");
+    const QList<QByteArray> place = chosen[5].split(',');
+    const double at = chosen[1].toDouble();
+    const bool compared = chosen[3] == chosen[1]; // where the pixels can be seen
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (compared)
+        QVERIFY2(!photographTour(alone, {QStringLiteral("--scale"), QString::fromLatin1(chosen[1])},
+                                 environment)
+                      .isEmpty(),
+                 "the gallery tool failed on the extent alone");
     // Where a sight was reviewed at this scale, the reviewed image too.
     const QDir reviewed(QStringLiteral(STOPWISE_SCREENS));
     QStringList differ, asReviewed;
-    for (qsizetype i = 1; i + 1 < alone.size(); ++i) {
-        const QList<QByteArray> seen = full[i].split(' ');
-        if (alone[i] != full[i])
-            differ << QString::fromUtf8(seen[0]);
-        const QString image = imageName(Sight{seen[0].constData(), {}}, scale);
-        if (QFile::exists(reviewed.filePath(image))) {
+    for (const Sight& sight : compared ? Tour : QList<Sight>()) {
+        const QString image = imageName(sight, at);
+        const QImage seen = plain(QImage(full.filePath(image)));
+        if (seen.isNull() || seen != plain(QImage(alone.filePath(image))))
+            differ << QString::fromUtf8(sight.name);
+        if (reviewed.exists(image)) {
             asReviewed << image;
-            if (fingerprint(QImage(reviewed.filePath(image))) != seen.value(1))
+            if (seen != plain(QImage(reviewed.filePath(image))))
                 differ << image;
         }
     }
-    const QString outline = QString::fromUtf8(full.last());
-    QString result =
-        alone.isEmpty()
-            ? QStringLiteral("drawn at %1 offscreen, not compared").arg(number(first[1].toDouble()))
-        : differ.isEmpty() ? QStringLiteral("equal")
-                           : QStringLiteral("differ: ") + differ.join(u' ');
+    const QString outline = outlineOfCard(
+        plain(QImage(full.filePath(imageName({"06-streets-m", {}}, at)))), cardOnTheList(), at);
+    QString result = !compared ? QStringLiteral("drawn at %1 offscreen, not compared")
+                                     .arg(number(chosen[3].toDouble()))
+                     : differ.isEmpty() ? QStringLiteral("equal")
+                                        : QStringLiteral("differ: ") + differ.join(u' ');
     if (!asReviewed.isEmpty())
         result += QStringLiteral(", as reviewed: ") + asReviewed.join(u' ');
-    if (!alone.isEmpty())
-        result += QStringLiteral("; ") + outline;
-    const QPointF place = QPointF(first[2].toInt(), first[3].toInt()) * scale;
+    if (compared)
+        result += QStringLiteral("; outline ") + outline;
+    const QPointF offset = QPointF(place.value(0).toInt(), place.value(1).toInt()) * scale;
     const QSizeF room = QSizeF(width, height) * ratio -
                         QSizeF(stopwise::ExtentWidth, stopwise::ExtentHeight) * scale;
     const QPointF middle(room.width() / 2, room.height() / 2);
     const QString own =
         QStringLiteral(" (%1x%2 at a ratio of %3)").arg(width).arg(height).arg(ratio);
     std::printf("%dx%d%s at %s: offset %s,%s (middle %s,%s): %s\n", int(width * ratio),
-                int(height * ratio), ratio == 1 ? "" : qPrintable(own),
-                qPrintable(number(first[0].toDouble())), qPrintable(number(place.x())),
-                qPrintable(number(place.y())), qPrintable(number(middle.x())),
-                qPrintable(number(middle.y())), qPrintable(result));
+                int(height * ratio), ratio == 1 ? "" : qPrintable(own), qPrintable(number(at)),
+                qPrintable(number(offset.x())), qPrintable(number(offset.y())),
+                qPrintable(number(middle.x())), qPrintable(number(middle.y())), qPrintable(result));
     std::fflush(stdout);
-    QCOMPARE(first[0].toDouble(), scale);
+    QCOMPARE(at, scale);
     if (!known.isEmpty())
         QEXPECT_FAIL("", qPrintable(known), Continue);
-    QVERIFY2(differ.isEmpty() && (alone.isEmpty() || outline.startsWith("outline even")),
+    QVERIFY2(differ.isEmpty() && (!compared || outline.startsWith("even")),
              "the full screen's extent differs from the extent drawn alone, or the card's "
              "outline is not even on every side");
-    QVERIFY2(std::abs(place.x() - middle.x()) <= 12.5 && std::abs(place.y() - middle.y()) <= 12.5,
+    QVERIFY2(std::abs(offset.x() - middle.x()) <= 12.5 && std::abs(offset.y() - middle.y()) <= 12.5,
              "the extent is more than 12.5 device pixels off the middle");
 }
 
-int main(int argc, char* argv[])
-{
-    const bool fullScreenChild = argc == 2 && std::strcmp(argv[1], "--full-screen") == 0;
-    if (fullScreenChild && !stopwise::startedFitted())
-        stopwise::startAgainFitted(argc, argv);
-    QApplication app(argc, argv);
-    if (fullScreenChild)
-        return photographTour(Form::FullScreen);
-    if (argc == 2 && std::strcmp(argv[1], "--extent") == 0)
-        return photographTour(Form::Extent);
-    TestFullScreen test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestFullScreen)
 #include "tst_fullscreen.moc"

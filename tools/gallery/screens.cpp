@@ -1,17 +1,27 @@
-// stopwise-screens OUTDIR [--scale N]
+// stopwise-screens OUTDIR [--scale N | --full-screen]
 // Walks a real kiosk window through the tour of its screens by touch, as a visitor would,
 // and writes one PNG of the window per screen into OUTDIR, with the renderer they were made
 // with (Qt, FreeType and font file versions) in OUTDIR/renderer.txt and the buttons a screen
-// reader is offered on each screen in OUTDIR/readout.txt. With --scale the window is
-// drawn at that device pixel ratio (through QT_SCALE_FACTOR), as on a larger touch screen. Runs
-// without a display unless QT_QPA_PLATFORM says otherwise.
+// reader is offered on each screen in OUTDIR/readout.txt. With --scale the window is drawn at
+// that device pixel ratio (QT_SCALE_FACTOR, exactly as given), as on a larger touch screen.
+// With --full-screen the kiosk fills the screen as the program does: it measures the screen
+// and starts again at the scale it chooses. Each screen's extent is then cut out where the
+// kiosk placed it, and the whole screen is kept once, on its welcome screen, as screen.png.
+// The first line printed is "scale S ratio R at X,Y": the scale chosen, the ratio the window
+// draws at and the extent's place in logical pixels. The two differ only on a screen with a
+// ratio of its own on the offscreen platform, whose windows leave that ratio out: then
+// nothing is photographed. Runs without a display unless QT_QPA_PLATFORM says otherwise.
 #include "Readout.h"
 #include "Renderer.h"
 #include "Tour.h"
 
+#include "shell/ScreenFit.h"
+#include "shell/Startup.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 
 #include <cstdio>
 
@@ -19,15 +29,19 @@ using namespace stopwise::testing;
 
 int main(int argc, char* argv[])
 {
-    const bool scaled = argc == 4 && QByteArray(argv[2]) == "--scale";
-    const double scale = scaled ? QByteArray(argv[3]).toDouble() : 1;
-    if ((argc != 2 && !scaled) || scale <= 0) {
-        std::fputs("usage: stopwise-screens OUTDIR [--scale N]\n", stderr);
+    const QByteArray option = argc > 2 ? argv[2] : "";
+    const bool scaled = argc == 4 && option == "--scale";
+    const bool fullScreen = argc == 3 && option == "--full-screen";
+    if ((argc != 2 && !scaled && !fullScreen) || (scaled && QByteArray(argv[3]).toDouble() <= 0)) {
+        std::fputs("usage: stopwise-screens OUTDIR [--scale N | --full-screen]\n", stderr);
         return 2;
     }
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!fullScreen)
+        qputenv("QT_SCALE_FACTOR", scaled ? argv[3] : "1");
+    else if (!stopwise::startedFitted())
+        stopwise::startAgainFitted(argc, argv);
 
     QApplication app(argc, argv);
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -35,7 +49,17 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "stopwise-screens: cannot create %s\n", argv[1]);
         return 1;
     }
-    Kiosk kiosk(Form::Extent);
+    Kiosk kiosk(fullScreen ? Form::FullScreen : Form::Extent);
+    const qreal scale = kiosk.top().screen()->devicePixelRatio(); // a widget's own is rounded
+    const QPoint place = kiosk.window().pos();
+    const QRect extent((QPointF(place) * scale).toPoint(),
+                       QSize(stopwise::ExtentWidth, stopwise::ExtentHeight) * scale);
+    if (fullScreen) {
+        const qreal drawnAt = kiosk.handle()->devicePixelRatio();
+        std::printf("scale %.17g ratio %.17g at %d,%d\n", scale, drawnAt, place.x(), place.y());
+        if (drawnAt != scale)
+            return 0;
+    }
     QFile renderer(out.filePath(QString::fromLatin1(RendererFile)));
     bool written = renderer.open(QIODevice::WriteOnly) &&
                    renderer.write(describeRenderer(kiosk.window()).toUtf8()) > 0;
@@ -45,7 +69,10 @@ int main(int argc, char* argv[])
     written = readout.open(QIODevice::WriteOnly) && written;
     const QString astray = walkTour(kiosk, [&](const Sight& sight) {
         const QString file = out.filePath(imageName(sight, scale));
-        written = photograph(kiosk.top()).save(file) && written;
+        QImage photo = photograph(kiosk.top());
+        if (fullScreen && &sight == &Tour.first())
+            written = photo.save(out.filePath(QStringLiteral("screen.png"))) && written;
+        written = (fullScreen ? photo.copy(extent) : photo).save(file) && written;
         written = readout.write(readOut(sight.name, kiosk.window()).toUtf8()) > 0 && written;
         std::printf("%s\n", qPrintable(file));
     });
