@@ -65,16 +65,11 @@ void TestScreens::everyScreenAsReviewed()
     const QDir references(QStringLiteral(STOPWISE_SCREENS)),
         differ(QStringLiteral("screens-differ"));
     QDir(differ).removeRecursively(); // what an earlier run left
-    // Every screen at 1 and 2; at the scales of the stop's screens, those reviewed there.
-    const bool everyScreen = scale == 1 || scale == 2;
-    QStringList differing, compared;
+    QStringList differing;
     QString readout; // what a screen reader is offered, screen by screen
     const QString astray = walkTour(kiosk, [&](const Sight& sight) {
         readout += readOut(sight.name, kiosk.window());
         const QString name = imageName(sight, scale);
-        if (!everyScreen && !references.exists(name))
-            return;
-        compared << name;
         const QImage rendered = plain(photograph(kiosk.top()));
         const QImage reference = plain(QImage(references.filePath(name)));
         if (rendered == reference)
@@ -102,7 +97,6 @@ void TestScreens::everyScreenAsReviewed()
                                         "then git status docs/screens")
                              .arg(change));
     QVERIFY2(astray.isEmpty(), qPrintable(QStringLiteral("the tour cannot reach ") + astray));
-    QVERIFY2(!compared.isEmpty(), "no reviewed screen at this scale");
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
 }
 
