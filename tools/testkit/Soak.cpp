@@ -98,9 +98,6 @@ Soak::Soak(testing::Kiosk& kiosk, unsigned seed)
     for (const Step step : everyStep())
         visits[step] = 0;
     visits[m_step] = 1; // the kiosk starts on it
-    for (const char* panel : {"Intro", "MainMenu", "BusSchedule", "SearchType", "Instructions",
-                              "StreetSelect", "StreetSelectList", "KeyPad", "NumKeyPad"})
-        m_panels << kiosk.control(panel);
 }
 
 void Soak::run(long count)
@@ -237,11 +234,7 @@ void Soak::check()
         ++visits[m_step = state.Mode];
     }
     // The step's own panels, and nothing else.
-    QStringList shown;
-    for (const QWidget* panel : std::as_const(m_panels))
-        if (panel->isVisible())
-            shown << panel->objectName();
-    if (shown != panelsOf(state.Mode, shown))
+    if (const QStringList shown = m_kiosk.visiblePanels(); shown != panelsOf(state.Mode, shown))
         fail(QStringLiteral("panels shown: %1").arg(shown.join(u' ')));
     const int names = int(state.Matches.size());
     if (names > 0 && (state.DataPageNumber < 0 || state.DataPageNumber * 4 >= names))

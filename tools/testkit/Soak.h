@@ -41,7 +41,6 @@ private:
     testing::Kiosk& m_kiosk;
     std::mt19937 m_random;
     QList<Picture*> m_pictures;
-    QList<QWidget*> m_panels; // in the order of the layout
     bool m_held = false;
     Step m_step = Step::Welcome;
 };
