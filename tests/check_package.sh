@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the three Debian packages in the build folder given and checks what they hold and
-# need: the binary, stripped, with its debug information in stopwise-dbgsym beside it; the
-# desktop entry, the icon, the user service, the manual page, the changelog and the copyright
+# need: the binary, stripped, with no private Qt symbol (which would pin the exact Qt build),
+# with its debug information in stopwise-dbgsym beside it; the desktop entry, the icon, the user service, the manual page, the changelog and the copyright
 # file; Qt 6 Widgets and the two font packages among its dependencies; a binary whose
 # libraries all resolve once unpacked into a scratch root; stopwise-kiosk's system unit, its
 # user, preset and maintainer scripts, and what it depends on; two services that
@@ -45,6 +45,11 @@ expect "the unpacked binary's libraries all resolve" \
     bash -c "! ldd '$root/usr/bin/stopwise' | grep -q 'not found'"
 expect "the desktop entry starts the binary" grep -qx "Exec=stopwise" \
     "$root/usr/share/applications/stopwise.desktop"
+# Qt's public interfaces only: a private symbol makes dpkg-shlibdeps pin the exact Qt build,
+# and the package would not install after the release's next Qt update.
+expect "no exact Qt pin in Depends" bash -c "! grep -qE '\(= ' <<<'$depends'"
+expect "no private Qt symbol in the binary" \
+    bash -c "! objdump -T '$root/usr/bin/stopwise' | grep -q Qt_6_PRIVATE_API"
 
 # The binary ships without its debug information, which stays findable by build id.
 kind=$(file -b "$root/usr/bin/stopwise")
