@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the three Debian packages in the build folder given and checks what they hold and
 # need: the binary, stripped, with no private Qt symbol (which would pin the exact Qt build),
-# with its debug information in stopwise-dbgsym beside it; the desktop entry, the icon, the user service, the manual page, the changelog and the copyright
-# file; Qt 6 Widgets and the two font packages among its dependencies; a binary whose
+# with its debug information in stopwise-dbgsym beside it; the desktop entry, the icon, the
+# user service, the manual page, the changelog and the copyright file; Qt 6 Widgets and the
+# two font packages among its dependencies, none pinned to an exact version; a binary whose
 # libraries all resolve once unpacked into a scratch root; stopwise-kiosk's system unit, its
 # user, preset and maintainer scripts, and what it depends on; two services that
 # systemd-analyze verifies without a word, both watched by systemd's watchdog, the kiosk
