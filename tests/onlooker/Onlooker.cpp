@@ -1,15 +1,17 @@
 // A Qt generic plugin that watches a program from inside it, for the program test. Loaded with
-// QT_QPA_GENERIC_PLUGINS=stopwise-onlooker:REFERENCE.png, it waits for a window to be shown,
-// grabs what was drawn in it (the window's own pixels, not a fresh rendering), compares the
-// part that both cover with the reference image (in the middle of a full-screen window on
-// plain white, at the top left of any other), prints what it saw and closes the window as a person
-// would:
+// QT_QPA_GENERIC_PLUGINS=stopwise-onlooker:ENDING:REFERENCE.png, it waits for a window to be
+// shown, grabs what was drawn in it (the window's own pixels, not a fresh rendering), compares
+// the part that both cover with the reference image (in the middle of a full-screen window on
+// plain white, at the top left of any other), and prints what it saw and the process's name:
 //   shown: TITLE                             (", full screen" after it for a full screen)
 //   drawn: WIDTHxHEIGHT as the reference     (or "unlike the reference")
-// A window that is never shown is reported as "shown: nothing", and the program ended with
-// status 3.
+//   name: NAME
+// A moment later, time for a watchdog's reports, it ends the program as a person or systemd
+// would: ENDING "close" closes the window, "terminate" sends the process SIGTERM. A window
+// that is never shown is reported as "shown: nothing", and the program ended with status 3.
 #include <QApplication>
 #include <QBackingStore>
+#include <QFile>
 #include <QGenericPlugin>
 #include <QImage>
 #include <QPainter>
@@ -18,6 +20,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -37,8 +40,9 @@ constexpr int Looks = 200; // every 50 ms: ten seconds
 
 class Onlooker : public QObject {
 public:
-    explicit Onlooker(const QString& reference)
-        : m_reference(QImage(reference).convertToFormat(QImage::Format_RGB32))
+    explicit Onlooker(const QString& ending, const QString& reference)
+        : m_terminate(ending == QLatin1StringView("terminate"))
+        , m_reference(QImage(reference).convertToFormat(QImage::Format_RGB32))
     {
         m_timer.callOnTimeout(this, &Onlooker::look);
         m_timer.start(50); // from the moment the program's event loop runs
@@ -72,13 +76,21 @@ private:
             std::fflush(stdout);
             return QCoreApplication::exit(3);
         }
-        std::printf("shown: %s%s\ndrawn: %dx%d %s the reference\n", qPrintable(shown->title()),
-                    full ? ", full screen" : "", both.width(), both.height(),
-                    same ? "as" : "unlike");
+        QFile name(QStringLiteral("/proc/self/comm"));
+        std::printf("shown: %s%s\ndrawn: %dx%d %s the reference\nname: %s",
+                    qPrintable(shown->title()), full ? ", full screen" : "", both.width(),
+                    both.height(), same ? "as" : "unlike",
+                    name.open(QIODevice::ReadOnly) ? name.readAll().constData() : "?\n");
         std::fflush(stdout);
-        shown->close();
+        QTimer::singleShot(300, shown, [this, shown] {
+            if (m_terminate)
+                std::raise(SIGTERM);
+            else
+                shown->close();
+        });
     }
 
+    bool m_terminate;
     QImage m_reference;
     QTimer m_timer;
     int m_looks = 0;
@@ -88,9 +100,11 @@ class OnlookerPlugin : public QGenericPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "onlooker.json")
 public:
-    QObject* create(const QString& key, const QString& reference) override
+    QObject* create(const QString& key, const QString& parameters) override
     {
-        return key == QLatin1StringView("stopwise-onlooker") ? new Onlooker(reference) : nullptr;
+        return key == QLatin1StringView("stopwise-onlooker")
+                   ? new Onlooker(parameters.section(u':', 0, 0), parameters.section(u':', 1))
+                   : nullptr;
     }
 };
 
