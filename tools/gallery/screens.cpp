@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -25,7 +26,9 @@ int main(int argc, char* argv[])
         std::fputs("usage: stopwise-screens OUTDIR [--scale N]\n", stderr);
         return 2;
     }
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+    // The scale exactly as asked, as the kiosk sets its own: six digits would make 270/109
+    // another scale.
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', QLocale::FloatingPointShortest));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
