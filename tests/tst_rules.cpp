@@ -147,25 +147,33 @@ void TestRules::usableScale()
 
 // Rooms are the screen's side in logical pixels, as Qt rounds it: 1280 / (25 / 9) = 460.8
 // is 461. Worked out by hand: the offsets near the middle whose device place is whole, or
-// nearest to whole where none is (scales over 109, which divides 436).
+// nearest to whole where none is (scales over 109, which divides 436). Qt applies the whole
+// scale itself but where the window system has a ratio of its own (own: Qt's part).
 void TestRules::extentOffset_data()
 {
     QTest::addColumn<int>("room");
     QTest::addColumn<int>("extent");
     QTest::addColumn<double>("scale");
+    QTest::addColumn<double>("own");
     QTest::addColumn<int>("offset");
-    QTest::newRow("exactly the extent") << 436 << 436 << 2.5 << 0;
-    QTest::newRow("1280 wide at 2.5: the middle, 95 device pixels") << 512 << 436 << 2.5 << 38;
+    QTest::newRow("exactly the extent") << 436 << 436 << 2.5 << 2.5 << 0;
+    QTest::newRow("1280 wide at 2.5: the middle, 95 device pixels")
+        << 512 << 436 << 2.5 << 2.5 << 38;
     QTest::newRow("1920 wide at 3.75: not 142.5 but 135, the first of 135 and 150")
-        << 512 << 436 << 3.75 << 36;
-    QTest::newRow("3840 wide at 7.5: the middle, 285") << 512 << 436 << 7.5 << 38;
-    QTest::newRow("1366 wide at 8/3: 104, not 101.33") << 512 << 436 << 8.0 / 3 << 39;
-    QTest::newRow("1280 wide at 25/9: 25, not 34.72") << 461 << 436 << 25.0 / 9 << 9;
-    QTest::newRow("1920 wide at 25/6: 50, not 52.08") << 461 << 436 << 25.0 / 6 << 12;
-    QTest::newRow("768 tall at 256/109: 54.018, not 45.8") << 327 << 288 << 256.0 / 109 << 23;
-    QTest::newRow("1920 tall at 270/109: 592.018, not 603.3") << 775 << 288 << 270.0 / 109 << 239;
-    QTest::newRow("240 tall at 80/109: 11.009, not 14.3") << 327 << 288 << 80.0 / 109 << 15;
-    QTest::newRow("smaller than the extent: its middle") << 320 << 436 << 1.0 << -58;
+        << 512 << 436 << 3.75 << 3.75 << 36;
+    QTest::newRow("1920 wide at 3.75, 1.875 of it Qt's: 150, whole at 1.875 too, not 135")
+        << 512 << 436 << 3.75 << 1.875 << 40;
+    QTest::newRow("3840 wide at 7.5: the middle, 285") << 512 << 436 << 7.5 << 7.5 << 38;
+    QTest::newRow("1366 wide at 8/3: 104, not 101.33") << 512 << 436 << 8.0 / 3 << 8.0 / 3 << 39;
+    QTest::newRow("1280 wide at 25/9: 25, not 34.72") << 461 << 436 << 25.0 / 9 << 25.0 / 9 << 9;
+    QTest::newRow("1920 wide at 25/6: 50, not 52.08") << 461 << 436 << 25.0 / 6 << 25.0 / 6 << 12;
+    QTest::newRow("768 tall at 256/109: 54.018, not 45.8")
+        << 327 << 288 << 256.0 / 109 << 256.0 / 109 << 23;
+    QTest::newRow("1920 tall at 270/109: 592.018, not 603.3")
+        << 775 << 288 << 270.0 / 109 << 270.0 / 109 << 239;
+    QTest::newRow("240 tall at 80/109: 11.009, not 14.3")
+        << 327 << 288 << 80.0 / 109 << 80.0 / 109 << 15;
+    QTest::newRow("smaller than the extent: its middle") << 320 << 436 << 1.0 << 1.0 << -58;
 }
 
 void TestRules::extentOffset()
@@ -173,8 +181,9 @@ void TestRules::extentOffset()
     QFETCH(int, room);
     QFETCH(int, extent);
     QFETCH(double, scale);
+    QFETCH(double, own);
     QFETCH(int, offset);
-    QCOMPARE(ExtentOffset(room, extent, scale), offset);
+    QCOMPARE(ExtentOffset(room, extent, scale, own), offset);
 }
 
 QTEST_APPLESS_MAIN(TestRules)
