@@ -129,19 +129,26 @@ void TestRules::fittingScale()
 }
 
 // Rooms are the screen's side in logical pixels, as Qt rounds it. Worked out by hand: the
-// offset near the middle whose device place is whole, or nearest to whole where none is.
+// offset near the middle whose device place is whole, or nearest to whole where none is. Qt
+// applies the whole scale itself but where the window system has a ratio of its own (own:
+// Qt's part).
 void TestRules::extentOffset_data()
 {
     QTest::addColumn<int>("room");
     QTest::addColumn<int>("extent");
     QTest::addColumn<double>("scale");
+    QTest::addColumn<double>("own");
     QTest::addColumn<int>("offset");
-    QTest::newRow("1280 wide at 2.5: the middle, 95 device pixels") << 512 << 436 << 2.5 << 38;
+    QTest::newRow("1280 wide at 2.5: the middle, 95 device pixels")
+        << 512 << 436 << 2.5 << 2.5 << 38;
     QTest::newRow("1920 wide at 3.75: not 142.5 but 135, the first of 135 and 150")
-        << 512 << 436 << 3.75 << 36;
-    QTest::newRow("1366 wide at 8/3: 104, not 101.33") << 512 << 436 << 8.0 / 3 << 39;
-    QTest::newRow("768 tall at 256/109: 54.018, not 45.8") << 327 << 288 << 256.0 / 109 << 23;
-    QTest::newRow("smaller than the extent: its middle") << 320 << 436 << 1.0 << -58;
+        << 512 << 436 << 3.75 << 3.75 << 36;
+    QTest::newRow("1920 wide at 3.75, 1.875 of it Qt's: 150, whole at 1.875 too, not 135")
+        << 512 << 436 << 3.75 << 1.875 << 40;
+    QTest::newRow("1366 wide at 8/3: 104, not 101.33") << 512 << 436 << 8.0 / 3 << 8.0 / 3 << 39;
+    QTest::newRow("768 tall at 256/109: 54.018, not 45.8")
+        << 327 << 288 << 256.0 / 109 << 256.0 / 109 << 23;
+    QTest::newRow("smaller than the extent: its middle") << 320 << 436 << 1.0 << 1.0 << -58;
 }
 
 void TestRules::extentOffset()
@@ -149,8 +156,9 @@ void TestRules::extentOffset()
     QFETCH(int, room);
     QFETCH(int, extent);
     QFETCH(double, scale);
+    QFETCH(double, own);
     QFETCH(int, offset);
-    QCOMPARE(ExtentOffset(room, extent, scale), offset);
+    QCOMPARE(ExtentOffset(room, extent, scale, own), offset);
 }
 
 QTEST_APPLESS_MAIN(TestRules)

@@ -42,19 +42,24 @@ constexpr double OffWhole(int offset, double scale)
 }
 
 // Where the extent starts along one side of a screen `room` logical pixels long, drawn at
-// `scale` device pixels per logical pixel: a whole logical pixel (the only places Qt puts a
-// widget) within MostOffCentre of the middle. Of those, the one that lands nearest to a whole
-// device pixel, since there every picture rounds to the device's pixels as it does in the
-// extent drawn alone; the nearest to the middle of equals, then the first. On a screen
-// smaller than the extent, the extent's middle.
-constexpr int ExtentOffset(int room, int extent, double scale)
+// `scale` device pixels per logical pixel, of which Qt applies `own` itself (QT_SCALE_FACTOR)
+// and the window system the rest (a Wayland output's scale of 2): a whole logical pixel (the
+// only places Qt puts a widget) within MostOffCentre of the middle. Of those, the one that
+// lands nearest to a whole device pixel, since there every picture rounds to the device's
+// pixels as it does in the extent drawn alone, and to a whole pixel of the window system,
+// since Qt hands it what it paints rounded to those, and a place between two leaves a line
+// of device pixels unpainted; the nearest to the middle of equals, then the first. On a
+// screen smaller than the extent, the extent's middle.
+constexpr int ExtentOffset(int room, int extent, double scale, double own)
 {
     if (room < extent)
         return (room - extent) / 2;
     const int last = room - extent;
     const double middle = last / 2.0;
     const double reach = MostOffCentre / scale;
-    const auto offWhole = [scale](int offset) { return OffWhole(offset, scale); };
+    const auto offWhole = [scale, own](int offset) {
+        return OffWhole(offset, scale) + OffWhole(offset, own);
+    };
     const int from = std::max(0, int(std::ceil(middle - reach))),
               to = std::min(last, int(std::floor(middle + reach)));
     int best = from;
@@ -87,7 +92,7 @@ inline double SettledScale(int width, int height)
     const bool wide = width * ExtentHeight > height * ExtentWidth;
     const int screen = wide ? width : height, extent = wide ? ExtentWidth : ExtentHeight;
     const int room = int(std::lround(screen / fit));
-    if (OffWhole(ExtentOffset(room, extent, fit), fit) < Hair)
+    if (OffWhole(ExtentOffset(room, extent, fit, fit), fit) < Hair)
         return fit;
     double best = fit;
     for (int offset = 1; offset < std::min(room - extent, SettledReach); ++offset) {

@@ -80,4 +80,10 @@ void startAgainFitted(int argc, char* argv[])
     qunsetenv(Measured);
 }
 
+double ownScale()
+{
+    const double own = qEnvironmentVariable(ScaleFactor).toDouble();
+    return own > 0 ? own : 1;
+}
+
 } // namespace stopwise

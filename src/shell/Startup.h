@@ -18,4 +18,8 @@ bool startedFitted();
 // kiosk then runs at Qt's plain scale. Call where no Qt application object exists.
 void startAgainFitted(int argc, char* argv[]);
 
+// The part of the scale that Qt applies itself (QT_SCALE_FACTOR), as against the window
+// system's own ratio: 1 where none is set.
+double ownScale();
+
 } // namespace stopwise

@@ -3,6 +3,7 @@
 #include "screens/Layout.h"
 #include "shell/KeepOnScreen.h"
 #include "shell/ScreenFit.h"
+#include "shell/Startup.h"
 #include "toolkit/PlainBackground.h"
 
 #include <QGuiApplication>
@@ -30,8 +31,9 @@ void Surround::fillScreen()
 void Surround::resizeEvent(QResizeEvent*)
 {
     const qreal scale = screen()->devicePixelRatio(); // a widget's own is rounded to 1/65536
-    m_kiosk->move(ExtentOffset(width(), ExtentWidth, scale),
-                  ExtentOffset(height(), ExtentHeight, scale));
+    const double own = ownScale();
+    m_kiosk->move(ExtentOffset(width(), ExtentWidth, scale, own),
+                  ExtentOffset(height(), ExtentHeight, scale, own));
 }
 
 void Surround::mousePressEvent(QMouseEvent* event)

@@ -1,12 +1,16 @@
 // stopwise-photo-check PHOTO REFERENCE
 // Checks a photo of a whole screen showing the full-screen kiosk: the reference image (the
-// screens' extent at the screen's fitting scale) must sit centred in the photo, equal pixel
-// for pixel, on a surround of one plain colour. Prints one line saying so, or the first
-// thing that differs, and exits 1 on any difference (2 when an image cannot be read).
+// screens' extent at the scale the kiosk chose) must sit in the photo within 12 device pixels
+// of its middle (the kiosk moves it off the middle to a place on whole device pixels), equal
+// pixel for pixel, on a surround of one plain colour. Prints one line saying so, or the first
+// thing that differs at the middle, and exits 1 on any difference (2 when an image cannot be
+// read).
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QRect>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -41,6 +45,22 @@ bool surroundIsPlain(const QImage& photo, const QRect& extent, QString& said)
     return true;
 }
 
+// The pixels of `reference` that differ from `photo` with the reference's corner at `at`,
+// counting no further than `enough`, and the first of them.
+int differences(const QImage& photo, const QImage& reference, QPoint at, int enough, QPoint& first)
+{
+    int differing = 0;
+    for (int y = 0; y < reference.height(); ++y)
+        for (int x = 0; x < reference.width(); ++x)
+            if (photo.pixel(at + QPoint(x, y)) != reference.pixel(x, y)) {
+                if (differing++ == 0)
+                    first = QPoint(x, y);
+                if (differing == enough)
+                    return differing;
+            }
+    return differing;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -70,38 +90,50 @@ int main(int argc, char* argv[])
                         .arg(reference.width())
                         .arg(reference.height()));
 
-    const QRect extent(
-        QPoint((photo.width() - reference.width()) / 2, (photo.height() - reference.height()) / 2),
-        reference.size());
-    int differing = 0;
+    // The corner of the extent with the photo's middle, and the places within reach of it,
+    // nearest first; the first where every pixel is equal.
+    const QPoint middle((photo.width() - reference.width()) / 2,
+                        (photo.height() - reference.height()) / 2);
+    constexpr int Reach = 12;
+    QList<QPoint> places;
+    for (int dy = -Reach; dy <= Reach; ++dy)
+        for (int dx = -Reach; dx <= Reach; ++dx) {
+            const QRect at(middle + QPoint(dx, dy), reference.size());
+            if (QRect(QPoint(), photo.size()).contains(at))
+                places << at.topLeft();
+        }
+    std::ranges::stable_sort(places, {},
+                             [&](QPoint at) { return (at - middle).manhattanLength(); });
     QPoint first;
-    for (int y = 0; y < reference.height(); ++y)
-        for (int x = 0; x < reference.width(); ++x)
-            if (photo.pixel(extent.topLeft() + QPoint(x, y)) != reference.pixel(x, y) &&
-                differing++ == 0)
-                first = QPoint(x, y);
-    if (differing > 0)
+    const auto found = std::ranges::find_if(
+        places, [&](QPoint at) { return differences(photo, reference, at, 1, first) == 0; });
+    if (found == places.end()) {
+        const int differing =
+            differences(photo, reference, middle, reference.width() * reference.height(), first);
         return fail(
-            QString(
-                "%1 of %2 pixels of the %3x%4 extent at (%5,%6) differ, the first at (%7,%8): %9 "
-                "instead of %10")
+            QString("nowhere within %1 pixels of the middle; there %2 of %3 pixels of the %4x%5 "
+                    "extent at (%6,%7) differ, the first at (%8,%9): %10 instead of %11")
+                .arg(Reach)
                 .arg(differing)
                 .arg(reference.width() * reference.height())
                 .arg(reference.width())
                 .arg(reference.height())
-                .arg(extent.left())
-                .arg(extent.top())
+                .arg(middle.x())
+                .arg(middle.y())
                 .arg(first.x())
                 .arg(first.y())
-                .arg(colourName(photo.pixel(extent.topLeft() + first)))
+                .arg(colourName(photo.pixel(middle + first)))
                 .arg(colourName(reference.pixel(first))));
+    }
+    const QRect extent(*found, reference.size());
 
     QString surround;
     if (!surroundIsPlain(photo, extent, surround))
         return fail(surround);
-    std::printf("photo matches %s: the %dx%d extent centred at (%d,%d) to (%d,%d), equal pixel for "
-                "pixel%s\n",
+    std::printf("photo matches %s: the %dx%d extent at (%d,%d) to (%d,%d), %+d,%+d from the "
+                "middle, equal pixel for pixel%s\n",
                 argv[2], reference.width(), reference.height(), extent.left(), extent.top(),
-                extent.right(), extent.bottom(), qPrintable(surround));
+                extent.right(), extent.bottom(), extent.left() - middle.x(),
+                extent.top() - middle.y(), qPrintable(surround));
     return 0;
 }
