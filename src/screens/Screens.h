@@ -66,7 +66,4 @@ struct Screens {
     std::array<Picture*, NumberKeyCount> Numbers, Number_sel;
 };
 
-// Every member is a control pointer or an array of them, so the build can count the members.
-inline constexpr std::size_t ScreensMembers = sizeof(Screens) / sizeof(Panel*);
-
 } // namespace stopwise

@@ -1,10 +1,10 @@
 // stopwise-screens OUTDIR [--scale N | --full-screen] [--only NAME,...]
 // Walks a real kiosk window through the tour of its screens by touch, as a visitor would,
 // and writes one PNG of the window per screen into OUTDIR, with the renderer they were made
-// with (Qt, FreeType and font file versions) in OUTDIR/renderer.txt and the buttons a screen
-// reader is offered on each screen in OUTDIR/readout.txt. With --scale the window is drawn at
-// that device pixel ratio (QT_SCALE_FACTOR, exactly as given), as on a larger touch screen.
-// With --full-screen the kiosk fills the screen as the program does: it measures the screen
+// with (the Qt version and the faces the fonts resolve to) in OUTDIR/renderer.txt and the
+// buttons a screen reader is offered on each screen in OUTDIR/readout.txt. With --scale the window
+// is drawn at that device pixel ratio (QT_SCALE_FACTOR, exactly as given), as on a larger touch
+// screen. With --full-screen the kiosk fills the screen as the program does: it measures the screen
 // and starts again at the scale it chooses. Each screen's extent is then cut out where the
 // kiosk placed it, and the whole screen is kept once, on its welcome screen, as screen.png.
 // The first line printed is "scale S ratio R at X,Y": the scale chosen, the ratio the window

@@ -79,23 +79,12 @@ std::string_view nameOf(Step step)
     return {};
 }
 
-std::vector<Step> everyStep()
-{
-    std::vector<Step> steps{Step::Welcome};
-    for (std::size_t i = 0; i < steps.size(); ++i)
-        for (const Move& move : movesFrom(steps[i]))
-            if (std::ranges::find(steps, move.to) == steps.end())
-                steps.push_back(move.to);
-    std::ranges::sort(steps);
-    return steps;
-}
-
 Soak::Soak(testing::Kiosk& kiosk, unsigned seed)
     : m_kiosk(kiosk)
     , m_random(seed)
     , m_pictures(kiosk.window().findChildren<Picture*>())
 {
-    for (const Step step : everyStep())
+    for (const Step step : EveryStep)
         visits[step] = 0;
     visits[m_step] = 1; // the kiosk starts on it
 }
