@@ -1,9 +1,7 @@
-// The plain rules, without a window: the prefix match and the echo of the typed text, the
-// candidates for a chosen street or area the catalogue does not hold, and the screens no scale
-// fits. (What the catalogue offers is the reviewed listing docs/catalogue.txt, paging is seen
-// through the window, and the scale and place on the screens a stop may have are the
-// full-screen test's.)
-#include "catalogue/DefineData.h"
+// The plain rules, without a window: the prefix match and the echo of the typed text, and the
+// screens no scale fits. (What the catalogue offers is the reviewed listing docs/catalogue.txt,
+// paging is seen through the window, and the scale and place on the screens a stop may have are
+// the full-screen test's.)
 #include "search/CandidateSearch.h"
 #include "shell/ScreenFit.h"
 
@@ -16,8 +14,6 @@ class TestRules : public QObject {
 private slots:
     void prefixAndEcho_data();
     void prefixAndEcho();
-    void candidates_data();
-    void candidates();
     void usableScale_data();
     void usableScale();
 };
@@ -50,37 +46,6 @@ void TestRules::prefixAndEcho()
     const std::string memory = name.remove(u'|').toStdString();
     QCOMPARE(MatchesPrefix(std::string_view(memory).substr(0, end), typed.toStdString()), matches);
     QCOMPARE(QString::fromStdString(EchoText(typed.toStdString())), echo);
-}
-
-// A chosen name is looked up exactly; one the catalogue does not hold counts as its first.
-void TestRules::candidates_data()
-{
-    QTest::addColumn<int>("search");
-    QTest::addColumn<QString>("chosen"); // the street or area whose cross streets or stops
-    QTest::addColumn<QStringList>("names");
-    const auto row = [](const char* name, Search search, const char* chosen,
-                        const QStringList& names) {
-        QTest::newRow(name) << int(search) << QString(chosen) << names;
-    };
-    row("an unknown street as the first", Search::CrossStreet, "Nowhere Rd",
-        {"62nd Street", "Butler Rd", "Forbes Ave", "Highland Ave", "Murray Ave", "Pittsburgh St",
-         "Tioga St"});
-    row("an unknown area as the first", Search::Stop, "Atlantis",
-        {"Veterans Hospital", "UPMC St. Margaret"});
-}
-
-void TestRules::candidates()
-{
-    QFETCH(int, search);
-    QFETCH(QString, chosen);
-    QFETCH(QStringList, names);
-    const std::string chosenName = chosen.toStdString();
-    QStringList found;
-    for (std::string_view name : Candidates(
-             LoadCatalogue(),
-             {.search = Search(search), .selectedStreet = chosenName, .selectedArea = chosenName}))
-        found << QString::fromUtf8(name.data(), qsizetype(name.size()));
-    QCOMPARE(found, names);
 }
 
 // The screens a stop may have are the full-screen test's; these are the sizes no stop should

@@ -124,7 +124,7 @@ void TestShell::touchesThatDoNothing_data()
     QTest::newRow("lifted off a select button")
         << m << QStringList{"press SelectBtn(0)", "slide 100,200", "lift 100,200"};
     QTest::newRow("right click on a menu button")
-        << QStringList() << QStringList{"right HowDoIGetTo"};
+        << QStringList() << QStringList{"right-press HowDoIGetTo", "right-lift HowDoIGetTo"};
 }
 
 void TestShell::touchesThatDoNothing()

@@ -2,6 +2,7 @@
 
 #include <QBackingStore>
 #include <QCoreApplication>
+#include <QTest>
 
 namespace stopwise::testing {
 
@@ -53,6 +54,60 @@ QImage photograph(QWidget& window)
     QCoreApplication::processEvents();
     const auto* pixels = dynamic_cast<const QImage*>(window.backingStore()->paintDevice());
     return pixels ? pixels->copy() : QImage();
+}
+
+namespace {
+
+constexpr QRgb Poison = 0xffff00ff;
+
+// Whether a window has repainted what was marked for it since it was watched: Qt repaints on
+// the update request it sends the window.
+struct PaintWatch : QObject {
+    explicit PaintWatch(QWidget& window) { window.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        painted = painted || event->type() == QEvent::UpdateRequest;
+        return false;
+    }
+    bool painted = false;
+};
+
+} // namespace
+
+QImage photographOverPoison(QWidget& window)
+{
+    const auto pixels = [&window] {
+        return dynamic_cast<QImage*>(window.backingStore()->paintDevice());
+    };
+    if (!pixels())
+        return {};
+    pixels()->fill(Poison);
+    PaintWatch watch(window);
+    window.update(); // each widget: where an opaque widget lies, Qt repaints nothing below it
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        widget->update();
+    if (!QTest::qWaitFor([&] { return watch.painted; }))
+        return {};
+    return pixels()->copy(); // the image Qt painted, which it may have made anew
+}
+
+QString unpainted(const QImage& photo)
+{
+    if (photo.isNull())
+        return QStringLiteral("never repainted, so every pixel is left unpainted");
+    qsizetype count = 0;
+    QPoint first;
+    for (int y = 0; y < photo.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(photo.constScanLine(y));
+        for (int x = 0; x < photo.width(); ++x)
+            if (row[x] == Poison && count++ == 0)
+                first = QPoint(x, y);
+    }
+    return count == 0 ? QString()
+                      : QStringLiteral("%1 device pixels left unpainted, the first at %2,%3")
+                            .arg(count)
+                            .arg(first.x())
+                            .arg(first.y());
 }
 
 QString imageName(const Sight& sight, qreal scale)

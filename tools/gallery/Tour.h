@@ -24,6 +24,14 @@ QString walkTour(Kiosk& kiosk, const std::function<void(const Sight&)>& look);
 // repaint is done, as a person sees them, not a fresh rendering.
 QImage photograph(QWidget& window);
 
+// What the window shows when every widget is repainted over a window filled with magenta, a
+// colour no screen uses: magenta left is a pixel that nothing paints, which would keep what
+// the screen before drew there.
+QImage photographOverPoison(QWidget& window); // null when it is never repainted
+// Where such a photo shows magenta: the pixels' count and the first of them, or nothing. A null
+// photo is a window never repainted.
+QString unpainted(const QImage& photo);
+
 // "02-main-menu.png" at scale 1, "02-main-menu@2x.png" at 2, "02-main-menu@2.5x.png" ...
 QString imageName(const Sight& sight, qreal scale);
 

@@ -1,4 +1,4 @@
-// stopwise-screens OUTDIR [--scale N | --full-screen] [--only NAME,...]
+// stopwise-screens OUTDIR [--scale N | --full-screen] [--only NAME,...] [--poisoned]
 // Walks a real kiosk window through the tour of its screens by touch, as a visitor would,
 // and writes one PNG of the window per screen into OUTDIR, with the renderer they were made
 // with (the Qt version and the faces the fonts resolve to) in OUTDIR/renderer.txt and the
@@ -11,7 +11,10 @@
 // draws at and the extent's place in logical pixels. The two differ only on a screen with a
 // ratio of its own on the offscreen platform, whose windows leave that ratio out: then
 // nothing is photographed. With --only, only the screens named are photographed (the tour is
-// walked whole). Runs without a display unless QT_QPA_PLATFORM says otherwise.
+// walked whole). With --poisoned, each screen is repainted whole over a window filled with
+// magenta, and instead of a photograph a line "NAME: N device pixels left unpainted, the
+// first at X,Y" is printed for each screen where magenta is left. Runs without a display
+// unless QT_QPA_PLATFORM says otherwise.
 #include "Readout.h"
 #include "Renderer.h"
 #include "Tour.h"
@@ -35,6 +38,7 @@ struct Options {
     QByteArray scale = "1"; // QT_SCALE_FACTOR, exactly as given; nothing for a full screen
     bool fullScreen = false;
     QList<QByteArray> only; // the screens to photograph; all when empty
+    bool poisoned = false;
 };
 
 // The options after OUTDIR, or nothing when they make no sense.
@@ -44,7 +48,9 @@ std::optional<Options> readOptions(int argc, char* argv[])
     for (int i = 2; i < argc; ++i) {
         const QByteArray option = argv[i];
         if (option == "--full-screen" && options.scale == "1")
-            options = {{}, true, options.only};
+            options = {{}, true, options.only, options.poisoned};
+        else if (option == "--poisoned")
+            options.poisoned = true;
         else if (option == "--scale" && i + 1 < argc && QByteArray(argv[i + 1]).toDouble() > 0 &&
                  !options.fullScreen)
             options.scale = argv[++i];
@@ -62,7 +68,8 @@ int main(int argc, char* argv[])
 {
     const std::optional<Options> options = argc > 1 ? readOptions(argc, argv) : std::nullopt;
     if (!options) {
-        std::fputs("usage: stopwise-screens OUTDIR [--scale N | --full-screen] [--only NAME,...]\n",
+        std::fputs("usage: stopwise-screens OUTDIR [--scale N | --full-screen] [--only NAME,...] "
+                   "[--poisoned]\n",
                    stderr);
         return 2;
     }
@@ -101,6 +108,11 @@ int main(int argc, char* argv[])
     const QString astray = walkTour(kiosk, [&](const Sight& sight) {
         if (!options->only.isEmpty() && !options->only.contains(sight.name))
             return;
+        if (options->poisoned) {
+            if (const QString left = unpainted(photographOverPoison(kiosk.top())); !left.isEmpty())
+                std::printf("%s: %s\n", sight.name, qPrintable(left));
+            return;
+        }
         const QString file = out.filePath(imageName(sight, scale));
         QImage photo = photograph(kiosk.top());
         if (fullScreen && &sight == &Tour.first())

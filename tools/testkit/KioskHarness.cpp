@@ -9,8 +9,8 @@
 #include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <algorithm>
 #include <array>
-#include <utility>
 
 namespace stopwise::testing {
 namespace {
@@ -19,23 +19,11 @@ using Sync = QWindowSystemInterface::SynchronousDelivery;
 
 constexpr int Quick = 40; // milliseconds from a finger's press to its slide or lift
 
-// The words of the walk language that name a verb; a step without one is a touch.
-constexpr std::array<std::pair<const char*, Move::Verb>, 14> Verbs = {{
-    {"type", Move::Type},
-    {"choose", Move::Choose},
-    {"hold", Move::Hold},
-    {"press", Move::Press},
-    {"slide", Move::Slide},
-    {"lift", Move::Lift},
-    {"cancel", Move::Cancel},
-    {"vanish", Move::Vanish},
-    {"mouse-press", Move::MousePress},
-    {"mouse-lift", Move::MouseLift},
-    {"right-press", Move::RightPress},
-    {"right-lift", Move::RightLift},
-    {"right", Move::RightClick},
-    {"leave", Move::Leave},
-}};
+// The words of the walk language that name a verb, in the order of Move::Verb from Type on; a
+// step without one is a touch.
+constexpr std::array<const char*, Move::Leave> Verbs = {
+    "type",   "choose",      "hold",       "press",       "slide",      "lift", "cancel",
+    "vanish", "mouse-press", "mouse-lift", "right-press", "right-lift", "leave"};
 
 QPointingDevice* touchScreen()
 {
@@ -63,10 +51,10 @@ Move parseMove(const QString& step)
         move.after = rest.section(u' ', 0, 0).toInt();
         return move;
     }
-    for (const auto& [name, verb] : Verbs)
-        if (word == QLatin1StringView(name))
-            return {verb, rest, {}};
-    return {Move::Touch, step, {}};
+    const auto verb = std::ranges::find_if(
+        Verbs, [&](const char* name) { return word == QLatin1StringView(name); });
+    return verb == Verbs.end() ? Move{Move::Touch, step, {}}
+                               : Move{Move::Verb(verb - Verbs.begin() + 1), rest, {}};
 }
 
 Kiosk::Kiosk(Form form)
@@ -225,9 +213,6 @@ QString Kiosk::take(const Move& move)
                        : QEvent::MouseButtonRelease,
                    at(move.target), after);
         return {};
-    case Move::RightClick:
-        take({Move::RightPress, move.target, move.after});
-        return take({Move::RightLift, move.target, {}});
     case Move::Leave: QWindowSystemInterface::handleLeaveEvent<Sync>(handle()); return {};
     }
     return {};

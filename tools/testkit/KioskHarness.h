@@ -34,25 +34,24 @@ enum class Form { Window, Extent, FullScreen };
 //   cancel               the window system cancels the touch under way
 //   vanish               the finger's device goes away: its lift never comes
 //   mouse-press|mouse-lift|right-press|right-lift TARGET     a mouse's two buttons
-//   right TARGET         a click of the mouse's other button
 //   leave                the pointer leaves the window, its buttons still down
 struct Move {
+    // Touch to Press begin a new touch; Slide to Vanish are the finger that is down.
     enum Verb : std::uint8_t {
         Touch,
         Type,
         Choose,
         Hold,
-        Press, // a new touch
+        Press,
         Slide,
         Lift,
         Cancel,
-        Vanish, // the finger that is down
+        Vanish,
         MousePress,
         MouseLift,
         RightPress,
         RightLift,
-        RightClick,
-        Leave,
+        Leave
     };
     Verb verb = Touch;
     QString target;

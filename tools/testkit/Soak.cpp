@@ -1,13 +1,10 @@
 #include "Soak.h"
 
-#include "catalogue/DefineData.h"
-#include "search/CandidateSearch.h"
 #include "toolkit/Picture.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <cctype>
 
 namespace stopwise::soak {
 namespace {
@@ -149,49 +146,32 @@ void Soak::touchAtRandom()
     }
 }
 
-// A tap on `control`, the way to another step. A search with no candidate on show to
-// choose from is first cleared, then typed into on the letter keypad: the first letter of
-// one of its names.
+// A tap on `control`, the way to another step: "SelectBtn" and "Back" are any of those on
+// show. A search with no candidate on show is typed into first: clear when something is
+// typed, else any key of the keypad on show, until some name begins with what is typed.
 void Soak::touchTowards(const QString& control)
 {
-    const auto shown = [&](const QString& name) {
-        const QWidget* widget = m_kiosk.control(name);
-        return widget->isVisible() ? widget : nullptr;
-    };
-    const auto oneOf = [&](const QString& array, int count) -> const QWidget* {
-        QList<const QWidget*> found;
+    const auto anyShown = [&](const char* array, int count) -> const QWidget* {
+        QList<const QWidget*> shown;
         for (int i = 0; i < count; ++i)
-            if (const QWidget* widget = shown(QStringLiteral("%1(%2)").arg(array).arg(i)))
-                found << widget;
-        return found.isEmpty()
+            if (const QWidget* widget = m_kiosk.control(QStringLiteral("%1(%2)").arg(array).arg(i));
+                widget->isVisible())
+                shown << widget;
+        return shown.isEmpty()
                    ? nullptr
-                   : found[std::uniform_int_distribution<qsizetype>(0, found.size() - 1)(m_random)];
+                   : shown[std::uniform_int_distribution<qsizetype>(0, shown.size() - 1)(m_random)];
     };
     if (control == "Back")
-        return tap(*oneOf("Back", 2));
+        return tap(*anyShown("Back", 2));
     if (control != "SelectBtn")
         return tap(*m_kiosk.control(control));
-    if (const QWidget* select = oneOf("SelectBtn", ListRows))
+    if (const QWidget* select = anyShown("SelectBtn", ListRows))
         return tap(*select);
-    const KioskState& state = m_kiosk.state();
-    auto names = Candidates(LoadCatalogue(), {.search = *searchOf(m_step),
-                                              .selectedStreet = state.SelectedStreet,
-                                              .selectedArea = state.SelectedArea});
-    std::erase_if(names, [](std::string_view name) { return name.empty(); }); // the unnamed slot
-    if (names.empty()) // a street with no cross streets, an area with no stops
-        return tap(*oneOf("Back", 2));
-    const bool numbers = shown("NumKeyPad");
-    const auto key = [&](int letter, int number) {
-        tap(*m_kiosk.control(numbers ? QStringLiteral("Numbers(%1)").arg(number)
-                                     : QStringLiteral("Letters(%1)").arg(letter)));
-    };
+    const bool letters = m_kiosk.control("KeyPad")->isVisible();
     if (!m_kiosk.state().KeyPadInput.empty())
-        return key(ClearLettersKey, ClearNumbersKey);
-    const char first =
-        names[std::uniform_int_distribution<std::size_t>(0, names.size() - 1)(m_random)].front();
-    if (std::isdigit(first))
-        return key(NumberPadKey, keyOfDigit(first));
-    key(keyOfLetter(char(std::tolower(first))), LetterPadKey);
+        return tap(*m_kiosk.control(letters ? QStringLiteral("Letters(%1)").arg(ClearLettersKey)
+                                            : QStringLiteral("Numbers(%1)").arg(ClearNumbersKey)));
+    tap(*(letters ? anyShown("Letters", LetterKeyCount) : anyShown("Numbers", NumberKeyCount)));
 }
 
 void Soak::tap(const QWidget& control)
