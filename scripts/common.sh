@@ -10,6 +10,7 @@ BUILD=${STOPWISE_BUILD:-$ROOT/build}
 PACKAGES=(
     g++ cmake ninja-build pkg-config dpkg-dev file # compiler, build and packaging tools
     qt6-base-dev                                   # Qt 6 Widgets and Qt Test
+    qt6-base-private-dev                           # the tests' touches, timed and cancelled
     libsystemd-dev                                 # sd_notify: the kiosk tells systemd it is drawn
     libfreetype-dev                                # FreeType's version, recorded with the screen images
     fonts-liberation2                              # Liberation Sans, with Arial's metrics

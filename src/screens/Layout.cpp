@@ -121,6 +121,14 @@ constexpr ControlRow oneLine(ControlRow row)
     return row;
 }
 
+// A key's pressed look lies above the key and lets its touches through to it, so that a key
+// whose look stayed (its release never came) still answers the next touch.
+constexpr ControlRow pressedLook(ControlRow row)
+{
+    row.seeThrough = true;
+    return row;
+}
+
 // A select button is read out with the name in its row.
 constexpr ControlRow readWithItsRow(ControlRow row)
 {
@@ -271,8 +279,8 @@ constexpr auto KeyPadControls = [] {
     for (short i = 0; i < short(LetterSigns.size()); ++i) {
         const int x = 40 * (i % 4), y = 40 * (i / 4);
         const Art art = i < NumberPadKey ? Art::Key : Art::GreyKey;
-        rows[i] = picture(CONTROL(Letter_sel), i, x, y, pictureOf(Art::PressedKey, LetterSigns[i]),
-                          Hidden);
+        rows[i] = pressedLook(picture(CONTROL(Letter_sel), i, x, y,
+                                      pictureOf(Art::PressedKey, LetterSigns[i]), Hidden));
         rows[LetterSigns.size() + i] =
             picture(CONTROL(Letters), i, x, y, pictureOf(art, LetterSigns[i]));
     }
@@ -293,13 +301,32 @@ constexpr KeyPlace NumberKeys[NumberKeyCount] = {
     {"9", Art::Key, 80, 160}, {"abc", Art::GreyKey, 80, 240}, {"clear", Art::GreyKey, 120, 240},
 };
 
+// Each letter key shows the letter it types, each digit key its digit.
+constexpr bool keysShowWhatTheyType()
+{
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        const char capital[] = {char(letter - 'a' + 'A')};
+        if (LetterSigns[keyOfLetter(letter)] != std::string_view(capital, 1) ||
+            letterOfKey(keyOfLetter(letter)) != letter)
+            return false;
+    }
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        const char sign[] = {digit};
+        if (NumberKeys[keyOfDigit(digit)].sign != std::string_view(sign, 1) ||
+            digitOfKey(keyOfDigit(digit)) != digit)
+            return false;
+    }
+    return true;
+}
+static_assert(keysShowWhatTheyType(), "a key's sign is the letter or digit it types");
+
 constexpr auto NumKeyPadControls = [] {
     constexpr short count = std::size(NumberKeys);
     std::array<ControlRow, 2 * count> rows{};
     for (short i = 0; i < count; ++i) {
         const KeyPlace& k = NumberKeys[i];
-        rows[i] =
-            picture(CONTROL(Number_sel), i, k.x, k.y, pictureOf(Art::PressedKey, k.sign), Hidden);
+        rows[i] = pressedLook(
+            picture(CONTROL(Number_sel), i, k.x, k.y, pictureOf(Art::PressedKey, k.sign), Hidden));
         rows[count + i] = picture(CONTROL(Numbers), i, k.x, k.y, pictureOf(k.art, k.sign));
     }
     return rows;

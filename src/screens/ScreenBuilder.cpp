@@ -52,6 +52,7 @@ void buildScreens(QWidget& window, Screens& screens)
             control->setObjectName(qName(row.name, row.index));
             control->setGeometry(row.x, row.y, row.width, row.height);
             control->setVisible(row.visible);
+            control->setAttribute(Qt::WA_TransparentForMouseEvents, row.seeThrough);
             if (row.store)
                 row.store(screens, *control, row.index);
             if (row.readWith)

@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <utility>
+
 namespace stopwise {
 
 Surround::Surround()
@@ -36,9 +38,21 @@ void Surround::resizeEvent(QResizeEvent*)
                   ExtentOffset(height(), ExtentHeight, scale, own));
 }
 
+// A touch on the surround is a press and a release on it, as on a control; the kiosk decides
+// what it does.
 void Surround::mousePressEvent(QMouseEvent* event)
 {
-    event->accept(); // a touch beside the screens does nothing
+    event->accept();
+    m_pressed = m_pressed || event->button() == Qt::LeftButton;
+}
+
+void Surround::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton || !std::exchange(m_pressed, false))
+        return;
+    if (rect().contains(event->position().toPoint()))
+        m_kiosk->Surround_Click();
 }
 
 } // namespace stopwise
