@@ -31,7 +31,8 @@ fail() {
 # Each runs in a subshell of its own with errexit on, so that nothing it sets reaches the next
 # and its first failing command ends it; AFTER (a function) then undoes whatever it left
 # changed. Prints "== TITLE" before each, and its verdict and time after it; at the end, how
-# many failed. Fails if any did.
+# many failed. Fails if any did. Call it as a command of its own, never in a condition (if,
+# ||, &&, !): bash ignores errexit in everything a condition runs, subshells included.
 run_scenarios() {
     local after=$1 name title start status count=0 failed=()
     while read -r name title; do
@@ -55,7 +56,7 @@ run_scenarios() {
         fi
     done <<<"$2"
     if [ ${#failed[@]} -gt 0 ]; then
-        echo "${#failed[@]} of $count scenarios failed: ${failed[*]}"
+        echo "FAILED: ${#failed[@]} of $count scenarios: ${failed[*]}"
         return 1
     fi
     echo "all $count scenarios passed"
