@@ -109,8 +109,6 @@ void TestPainting::everyPixelPainted_data()
 void TestPainting::everyPixelPainted()
 {
     QFETCH(double, scale);
-    if (scale < 1 && QT_VERSION < QT_VERSION_CHECK(6, 8, 0))
-        QEXPECT_FAIL("", "Qt 6.4 clips every widget's painting below a scale of 1", Abort);
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale, 'g', 17));
@@ -120,6 +118,8 @@ void TestPainting::everyPixelPainted()
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--poisoned")});
     QVERIFY2(child.waitForFinished(120'000) && child.exitCode() == 0, "the kiosk did not finish");
     const QString left = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+    if (scale < 1 && QT_VERSION < QT_VERSION_CHECK(6, 8, 0))
+        QEXPECT_FAIL("", "Qt 6.4 clips every widget's painting below a scale of 1", Abort);
     QVERIFY2(left.isEmpty(),
              qPrintable(QStringLiteral("at scale %1:\n%2").arg(QString::number(scale), left)));
 }

@@ -112,16 +112,14 @@ void TestShell::moves()
         QCOMPARE(kiosk->state().KeyPadInput, std::string());
 }
 
-// Touches on texts, bare panels and cards, a finger lifted off a button, and a click with
-// the mouse's other button leave everything as it was.
+// Touches on texts and bare panels, a finger lifted off a button, and a click with the mouse's
+// other button leave everything as it was.
 void TestShell::touchesThatDoNothing_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("touches");
     const QStringList m = ToStreets + QStringList{"type m"};
     QTest::newRow("between the menu buttons") << QStringList() << QStringList{"200,147"};
-    QTest::newRow("prompt card") << ToStreets << QStringList{"186,273"};
-    QTest::newRow("list card") << m << QStringList{"406,153"};
     QTest::newRow("candidate name") << m << QStringList{"ListItem(0)"};
     QTest::newRow("lifted off a select button")
         << m << QStringList{"press SelectBtn(0)", "slide 100,200", "lift 100,200"};

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <cmath>
 #include <utility>
 
 namespace stopwise {
@@ -36,6 +37,23 @@ void Surround::resizeEvent(QResizeEvent*)
     const double own = ownScale();
     m_kiosk->move(ExtentOffset(width(), ExtentWidth, scale, own),
                   ExtentOffset(height(), ExtentHeight, scale, own));
+    // Where the window system has a ratio of its own (a Wayland output's scale of 2 under
+    // Qt's 1.875), Qt hands it what it paints rounded out to the window system's whole pixels.
+    // At an edge of the extent that takes in a device column of the surround that was not
+    // painted, which on a buffer just made for a frame is black. So each frame paints the
+    // surround along the extent's edges too.
+    const QRect extent = m_kiosk->geometry();
+    m_edges = std::abs(scale - own) < Hair
+                  ? QRegion()
+                  : QRegion(extent.adjusted(-1, -1, 1, 1)).subtracted(extent);
+}
+
+// Qt paints a window's frame when the window is sent an update request.
+bool Surround::event(QEvent* event)
+{
+    if (event->type() == QEvent::UpdateRequest && !m_edges.isEmpty())
+        update(m_edges);
+    return QWidget::event(event);
 }
 
 // A touch on the surround is a press and a release on it, as on a control; the kiosk decides

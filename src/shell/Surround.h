@@ -18,6 +18,7 @@ public:
     void fillScreen();
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -25,6 +26,7 @@ protected:
 private:
     Stopwise* m_kiosk;
     bool m_pressed = false; // the primary button went down on the surround itself
+    QRegion m_edges;        // painted with every frame, on a window system with a ratio of its own
 };
 
 } // namespace stopwise
