@@ -30,11 +30,41 @@ ensure_packages() {
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     echo "Installing from Debian: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    apt_get update -qq
+    apt_get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# How long apt_get waits for another package tool to finish: a fresh Debian runs its
+# unattended upgrades on its first boot, which can take minutes.
+APT_WAIT=600
+
+# apt_get ARGUMENTS...: apt-get as root (through sudo when not), with no questions. While
+# another package tool holds one of apt's or dpkg's locks, it says so, and tries again every 5
+# seconds; it fails, saying who holds the lock, only after APT_WAIT seconds of that.
+apt_get() {
+    local sudo=() start=$SECONDS tried said status held waited=''
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    while :; do
+        tried=$SECONDS status=0
+        { said=$("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+            apt-get -o DPkg::Lock::Timeout=0 "$@" 2>&1 >&3) || status=$?; } 3>&1
+        held=$(grep -m1 '^E: Could not get lock' <<<"$said" | sed 's/^E: //') || true
+        if [ "$status" -eq 0 ] || [ -z "$held" ]; then
+            [ -z "$said" ] || echo "$said" >&2
+            [ -z "$waited" ] || echo "apt-get $1: went on after waiting $((tried - start)) s for the lock"
+            return "$status"
+        fi
+        if [ $((SECONDS - start)) -ge "$APT_WAIT" ]; then
+            echo "apt-get $1 FAILED: another package tool still holds the lock after" \
+                "$((APT_WAIT / 60)) minutes: $held" >&2
+            return "$status"
+        fi
+        [ -n "$waited" ] || echo "apt-get $1: waiting, up to $((APT_WAIT / 60)) minutes, for" \
+            "another package tool: $held"
+        waited=yes
+        sleep 5
+    done
 }
 
 # configure_and_build [extra cmake arguments...]
