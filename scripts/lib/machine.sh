@@ -82,7 +82,7 @@ machine_start() {
     qemu-img create -q -f qcow2 -F raw -b "$image/disk.raw" "$run/disk.qcow2"
     qemu-system-x86_64 -machine pc,accel=tcg -cpu max -smp 2 -m 2048 \
         -kernel "$image/vmlinuz" -initrd "$image/initrd.img" \
-        -append "root=/dev/vda rw console=ttyS0 net.ifnames=0" \
+        -append "root=/dev/vda rw console=ttyS0 net.ifnames=0 nowatchdog" \
         -drive file="$run/disk.qcow2",if=virtio,format=qcow2 \
         -drive file="$run/files.img",if=virtio,format=raw \
         -vga none -device virtio-gpu-pci,xres=$MACHINE_WIDTH,yres=$MACHINE_HEIGHT -display none \
