@@ -98,7 +98,7 @@ for line in ExecStart=/usr/bin/stopwise WantedBy=graphical-session.target; do
     expect "the user service has $line" grep -qx "$line" "$unit"
 done
 for line in "ExecStart=/usr/bin/cage -d -- /usr/bin/stopwise --full-screen" User=stopwise-kiosk \
-            Requires=stopwise-kiosk-seat.service WantedBy=graphical.target; do
+            Wants=stopwise-kiosk-seat.service WantedBy=graphical.target; do
     expect "the kiosk session has $line" grep -qxF "$line" "$kiosk_unit"
 done
 # The seat's session is held apart, so that logind's session scope does not take the
