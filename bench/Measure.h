@@ -1,4 +1,4 @@
-// Shared by the benchmarks: the floor they are measured against (a bare Qt window of the
+// Shared by the benchmarks: the baseline they are measured against (a bare Qt window of the
 // kiosk's size painting one line of Arial), fresh processes for cold measurements, and
 // the arithmetic of the figures they print.
 #pragma once
@@ -85,7 +85,7 @@ inline QList<double> measureInChild(const QStringList& arguments, double scale =
     return numbers;
 }
 
-// In a child started by medianOfFreshRuns ("--once kiosk" or "--once floor"): prints the
+// In a child started by medianOfFreshRuns ("--once kiosk" or "--once baseline"): prints the
 // one measurement asked for and says so.
 template <typename Measure> bool measuredOnceIfAsked(const QStringList& arguments, Measure measure)
 {
@@ -97,35 +97,35 @@ template <typename Measure> bool measuredOnceIfAsked(const QStringList& argument
 
 struct Medians {
     double kiosk;
-    double floor;
+    double baseline;
 };
 
-// Measures the kiosk and the floor in `runs` fresh processes each at `scale`, alternating so
+// Measures the kiosk and the baseline in `runs` fresh processes each at `scale`, alternating so
 // that the machine's drifts hit both alike.
 inline Medians medianOfFreshRuns(int runs, double scale = 1)
 {
-    std::vector<double> kiosk, floor;
+    std::vector<double> kiosk, baseline;
     for (int run = 0; run < runs; ++run) {
         kiosk.push_back(measureInChild({"--once", "kiosk"}, scale).value(0));
-        floor.push_back(measureInChild({"--once", "floor"}, scale).value(0));
+        baseline.push_back(measureInChild({"--once", "baseline"}, scale).value(0));
     }
-    return {median(kiosk), median(floor)};
+    return {median(kiosk), median(baseline)};
 }
 
-// A figure taken of the kiosk and of the floor alike, in fresh processes.
-struct AgainstFloor {
+// A figure taken of the kiosk and of the baseline alike, in fresh processes.
+struct AgainstBaseline {
     const char* figure; // "start-up to first frame"
     const char* kiosk;  // what the kiosk does before it is measured
     const char* unit;   // of the figure
     int decimals;       // printed
     const char* runs;   // by default
-    double goalAtOne;   // the largest ratio to the floor that meets the goal at scale 1
+    double goalAtOne;   // the largest ratio to the baseline that meets the goal at scale 1
 };
 
-// The main of a benchmark that sets the kiosk against the floor: in a child, the one
+// The main of a benchmark that sets the kiosk against the baseline: in a child, the one
 // measurement `measure` takes; otherwise the medians of both, and their ratio, at 1 and 7.5.
 template <typename Measure>
-int compareWithFloor(int argc, char* argv[], const AgainstFloor& taken, Measure measure)
+int compareWithBaseline(int argc, char* argv[], const AgainstBaseline& taken, Measure measure)
 {
     useOffscreenByDefault();
     QApplication app(argc, argv);
@@ -135,11 +135,11 @@ int compareWithFloor(int argc, char* argv[], const AgainstFloor& taken, Measure 
     std::printf("%s, median of %d fresh processes (%s)\n", taken.figure, runs,
                 qPrintable(QGuiApplication::platformName()));
     for (double scale : {1.0, 7.5}) {
-        const auto [kiosk, floor] = medianOfFreshRuns(runs, scale);
+        const auto [kiosk, baseline] = medianOfFreshRuns(runs, scale);
         std::printf(" at scale %g\n", scale);
         std::printf("  %-22s %10.*f %s\n", taken.kiosk, taken.decimals, kiosk, taken.unit);
-        std::printf("  %-22s %10.*f %s\n", "bare window", taken.decimals, floor, taken.unit);
-        std::printf("  %-22s %10.2f (goal at 1: at most %.2f)\n", "ratio", kiosk / floor,
+        std::printf("  %-22s %10.*f %s\n", "bare window", taken.decimals, baseline, taken.unit);
+        std::printf("  %-22s %10.2f (goal at 1: at most %.2f)\n", "ratio", kiosk / baseline,
                     taken.goalAtOne);
     }
     return 0;

@@ -10,8 +10,8 @@ BUILD=${STOPWISE_BUILD:-$ROOT/build}
 PACKAGES=(
     g++ cmake ninja-build pkg-config dpkg-dev file # compiler, build and packaging tools
     qt6-base-dev                                   # Qt 6 Widgets and Qt Test
+    qt6-base-private-dev                           # the tests' touches, timed and cancelled
     libsystemd-dev                                 # sd_notify: the kiosk tells systemd it is drawn
-    libfreetype-dev                                # FreeType's version, recorded with the screen images
     fonts-liberation2                              # Liberation Sans, with Arial's metrics
     fonts-urw-base35                               # Nimbus Mono PS and Sans Narrow: the keys' faces
     xvfb xauth                                     # a virtual display for screenshots and the screen-reader test

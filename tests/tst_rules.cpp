@@ -1,7 +1,8 @@
 // The plain rules, without a window: the prefix match and the echo of the typed text, the
-// candidates for a chosen street or area the catalogue does not hold, and the scale and place
-// at which the screens fit a screen of the kiosk's own. (What the catalogue offers is the reviewed
-// listing docs/catalogue.txt, and paging is seen through the window.)
+// candidates for a chosen street or area the catalogue does not hold, and the screens no scale
+// fits. (What the catalogue offers is the reviewed listing docs/catalogue.txt, paging is seen
+// through the window, and the scale and place on the screens a stop may have are the
+// full-screen test's.)
 #include "catalogue/DefineData.h"
 #include "search/CandidateSearch.h"
 #include "shell/ScreenFit.h"
@@ -17,10 +18,8 @@ private slots:
     void prefixAndEcho();
     void candidates_data();
     void candidates();
-    void fittingScale_data();
-    void fittingScale();
-    void extentOffset_data();
-    void extentOffset();
+    void usableScale_data();
+    void usableScale();
 };
 
 void TestRules::prefixAndEcho_data()
@@ -84,81 +83,26 @@ void TestRules::candidates()
     QCOMPARE(found, names);
 }
 
-void TestRules::fittingScale_data()
+// The screens a stop may have are the full-screen test's; these are the sizes no stop should
+// be fitted to: too small to read, too large to cache, none at all.
+void TestRules::usableScale_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<double>("settled"); // where no place near the middle is whole, less
     QTest::addColumn<bool>("usable");
-    QTest::newRow("1280 x 720, as tall as it is wide") << 1280 << 720 << 2.5 << 2.5 << true;
-    QTest::newRow("1920 x 1080") << 1920 << 1080 << 3.75 << 3.75 << true;
-    QTest::newRow("1280 x 800, bound by its height")
-        << 1280 << 800 << 2.7777777777777777 << 2.7777777777777777 << true;
-    // 31 logical pixels down, on device row 91 of 89.3 in the middle.
-    QTest::newRow("1280 x 1024, bound by its width")
-        << 1280 << 1024 << 2.9357798165137616 << 91.0 / 31 << true;
-    // 23 logical pixels down, on device row 54 of 45.9.
-    QTest::newRow("1024 x 768, 4:3") << 1024 << 768 << 2.3486238532110093 << 54.0 / 23 << true;
-    // 239 logical pixels down: too far in to settle.
-    QTest::newRow("1080 x 1920, portrait")
-        << 1080 << 1920 << 2.477064220183486 << 2.477064220183486 << true;
-    // 15 logical pixels down, on device row 11 of 14.4.
-    QTest::newRow("320 x 240, smaller than the extent")
-        << 320 << 240 << 0.7339449541284404 << 11.0 / 15 << true;
-    QTest::newRow("100 x 60: words under three pixels")
-        << 100 << 60 << 0.20833333333333334 << 0.20833333333333334 << false;
-    QTest::newRow("8K") << 7680 << 4320 << 15.0 << 15.0 << true;
-    QTest::newRow("beyond any screen made")
-        << 7680 << 4800 << 16.666666666666668 << 16.666666666666668 << false;
-    QTest::newRow("no size") << 0 << 0 << 0.0 << 0.0 << false;
-    QTest::newRow("a size Qt reports negative")
-        << -1280 << -720 << -2.9357798165137616 << -2.9357798165137616 << false;
+    QTest::newRow("100 x 60: words under three pixels") << 100 << 60 << false;
+    QTest::newRow("8K, at 15") << 7680 << 4320 << true;
+    QTest::newRow("beyond any screen made") << 7680 << 4800 << false;
+    QTest::newRow("no size") << 0 << 0 << false;
+    QTest::newRow("a size Qt reports negative") << -1280 << -720 << false;
 }
 
-void TestRules::fittingScale()
+void TestRules::usableScale()
 {
     QFETCH(int, width);
     QFETCH(int, height);
-    QFETCH(double, scale);
-    QFETCH(double, settled);
     QFETCH(bool, usable);
-    QCOMPARE(FittingScale(width, height), scale);
-    QCOMPARE(SettledScale(width, height), settled);
     QCOMPARE(UsableScale(SettledScale(width, height)), usable);
-}
-
-// Rooms are the screen's side in logical pixels, as Qt rounds it. Worked out by hand: the
-// offset near the middle whose device place is whole, or nearest to whole where none is. Qt
-// applies the whole scale itself but where the window system has a ratio of its own (own:
-// Qt's part).
-void TestRules::extentOffset_data()
-{
-    QTest::addColumn<int>("room");
-    QTest::addColumn<int>("extent");
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<double>("own");
-    QTest::addColumn<int>("offset");
-    QTest::newRow("1280 wide at 2.5: the middle, 95 device pixels")
-        << 512 << 436 << 2.5 << 2.5 << 38;
-    QTest::newRow("1920 wide at 3.75: not 142.5 but 135, the first of 135 and 150")
-        << 512 << 436 << 3.75 << 3.75 << 36;
-    QTest::newRow("1920 wide at 3.75, 1.875 of it Qt's: 150, whole at 1.875 too, not 135")
-        << 512 << 436 << 3.75 << 1.875 << 40;
-    QTest::newRow("1366 wide at 8/3: 104, not 101.33") << 512 << 436 << 8.0 / 3 << 8.0 / 3 << 39;
-    QTest::newRow("768 tall at 256/109: 54.018, not 45.8")
-        << 327 << 288 << 256.0 / 109 << 256.0 / 109 << 23;
-    QTest::newRow("smaller than the extent: its middle") << 320 << 436 << 1.0 << 1.0 << -58;
-}
-
-void TestRules::extentOffset()
-{
-    QFETCH(int, room);
-    QFETCH(int, extent);
-    QFETCH(double, scale);
-    QFETCH(double, own);
-    QFETCH(int, offset);
-    QCOMPARE(ExtentOffset(room, extent, scale, own), offset);
 }
 
 QTEST_APPLESS_MAIN(TestRules)

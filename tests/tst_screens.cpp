@@ -4,7 +4,7 @@
 // with a difference image into screens-differ/ in the build folder, and named. What a screen
 // reader is offered on each screen is compared with its reviewed read-out. Only the pictures and
 // the read-out decide: when one differs, a renderer other than the one the images were made
-// with (Qt, FreeType, font files) is named first, as the likely cause.
+// with (Qt, the faces the fonts resolve to) is named first, as the likely cause.
 #include "Readout.h"
 #include "Renderer.h"
 #include "Tour.h"

@@ -1,7 +1,7 @@
-// Searching by touch: the keys under a finger and a mouse with two buttons, turning pages,
-// and the choices. (What each search step shows, a new page as painted and both trips to their
-// directions included, is guarded by the screen images.) One window serves every row; each
-// starts on the main menu.
+// Searching by touch: the keys under a finger and a mouse with two buttons, touches that never
+// see their release, turning pages, and the choices. (What each search step shows, a new page
+// as painted and both trips to their directions included, is guarded by the screen images.)
+// One window serves every row; each starts on the main menu.
 #include "KioskHarness.h"
 
 #include <QTest>
@@ -14,120 +14,78 @@ class TestSearch : public testing::KioskTest {
 private slots:
     void keys_data();
     void keys();
-    void pagesWrapAround_data();
     void pagesWrapAround();
-    void choices_data();
-    void choices();
+    void choiceAfterPaging();
 };
 
-// On the street step's letter keypad: each move is "press", "move" or "lift" of a finger,
-// or "left-press", "left-lift", "right-press" or "right-lift" of a mouse's two buttons, at a
-// control or at "x,y". A second button pressed while one is held is ignored.
+// On the street step's letter keypad, steps of a walk; after each, the pressed pictures on
+// show (none where empty). A key's pressed look shows only while a press holds it, and a press
+// whose release never comes types nothing: the next touch on the key types as usual.
 void TestSearch::keys_data()
 {
-    QTest::addColumn<QStringList>("moves");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("looks");
     QTest::addColumn<QString>("typed");
-    const auto row = [](const char* name, const QString& moves, const char* typed) {
-        QTest::newRow(name) << moves.split(u'|') << QString(typed);
+    const auto row = [](const char* name, const QString& steps, const QString& looks,
+                        const char* typed) {
+        QTest::newRow(name) << steps.split(u'|') << looks.split(u'|') << QString(typed);
     };
-    row("lifted on the next key", "press Letters(0)|move Letters(1)|lift Letters(1)", "a");
-    row("slid off and back on", "press Letters(0)|move 100,200|move Letters(0)|lift Letters(0)",
+    row("lifted on the next key", "press Letters(0)|slide Letters(1)|lift Letters(1)",
+        "Letter_sel(0)|Letter_sel(0)|", "a");
+    row("slid off and back on", "press Letters(0)|slide 100,200|slide Letters(0)|lift Letters(0)",
+        "Letter_sel(0)|Letter_sel(0)|Letter_sel(0)|", "a");
+    row("the same letter twice at once", "Letters(17)|after 80 Letters(17)", "|", "rr");
+    row("a mouse's other button", "right-press Letters(0)|right-lift Letters(0)", "Letter_sel(0)|",
         "a");
-    row("a double tap", "press Letters(17)|lift Letters(17)|press Letters(17)|lift Letters(17)",
-        "rr");
-    row("a mouse's other button", "right-press Letters(0)|right-lift Letters(0)", "a");
     row("the other button meanwhile",
-        "left-press Letters(0)|right-press Letters(0)|left-lift Letters(0)|right-lift Letters(0)",
-        "a");
+        "mouse-press Letters(0)|right-press Letters(0)|mouse-lift Letters(0)|right-lift Letters(0)",
+        "Letter_sel(0)|Letter_sel(0)||", "a");
+    row("a touch cancelled", "press Letters(1)|cancel|Letters(1)", "Letter_sel(1)||", "b");
+    row("a pointer lost with its button down", "mouse-press Letters(1)|leave|Letters(1)",
+        "Letter_sel(1)||", "b");
+    row("a press whose release never comes", "press Letters(1)|vanish|Letters(1)",
+        "Letter_sel(1)|Letter_sel(1)|", "b");
+    row("a touch cancelled after a mouse went back",
+        "hold Letters(1)|mouse-press Back(0)|mouse-lift Back(0)|cancel|HowDoIGetTo|"
+        "IKnowStreetNames|Letters(1)",
+        "Letter_sel(1)||||||", "b");
 }
 
 void TestSearch::keys()
 {
-    QFETCH(QStringList, moves);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, looks);
     QFETCH(QString, typed);
-    QVERIFY(kiosk->walk(ToStreets));
-    static QPointingDevice* const fingers = QTest::createTouchDevice();
-    const QString pressed = moves.first().section(u' ', 1).replace("Letters", "Letter_sel");
-    bool down = false; // the finger, or the mouse's first button
-    for (const QString& move : moves) {
-        const QString kind = move.section(u' ', 0, 0), where = move.section(u' ', 1);
-        const QPoint at = kiosk->at(where);
-        const Qt::MouseButton button = kind.startsWith("right") ? Qt::RightButton : Qt::LeftButton;
-        if (kind.endsWith("-press"))
-            QTest::mousePress(kiosk->handle(), button, {}, at);
-        else if (kind.endsWith("-lift"))
-            QTest::mouseRelease(kiosk->handle(), button, {}, at);
-        else if (kind == "press")
-            QTest::touchEvent(kiosk->handle(), fingers).press(0, at);
-        else if (kind == "move")
-            QTest::touchEvent(kiosk->handle(), fingers).move(0, at);
-        else
-            QTest::touchEvent(kiosk->handle(), fingers).release(0, at);
-        down = kind.endsWith("press") || (down && !kind.endsWith("lift"));
-        // Only the first key's pressed picture shows, and only while it is held.
-        QStringList shown;
-        for (const QWidget* key :
-             kiosk->window().findChildren<QWidget*>(QRegularExpression("_sel")))
-            if (key->isVisible())
-                shown << key->objectName();
-        QCOMPARE(shown, down ? QStringList{pressed} : QStringList{});
+    QVERIFY_WALK(*kiosk, ToStreets);
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        QVERIFY_WALK(*kiosk, {steps[i]});
+        const QString shown = kiosk->pressedLooks().join(u' ');
+        QVERIFY2(shown == looks[i], qPrintable(QStringLiteral("after \"%1\" the keypad shows "
+                                                              "pressed \"%2\", not \"%3\"")
+                                                   .arg(steps[i], shown, looks[i])));
     }
     QCOMPARE(QString::fromStdString(kiosk->state().KeyPadInput), typed);
 }
 
-// More turns to the next page, whose unused rows hide, and from the last back to the first.
-void TestSearch::pagesWrapAround_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("more");
-    QTest::addColumn<QStringList>("second");
-    QTest::newRow("five stops") << ToAreas + QStringList{"type sq", "choose Squirrel Hill"}
-                                << "MoreStops(0)" << QStringList{"Squirrel Hill Theater"};
-    QTest::newRow("six streets") << ToStreets + QStringList{"type m"} << "MoreStreets(0)"
-                                 << QStringList{"Montier Street", "Murray Ave"};
-    QTest::newRow("six areas") << ToAreas + QStringList{"type h"} << "MoreAreas(0)"
-                               << QStringList{"Homestead", "Homewood"};
-}
-
+// More turns to the next page, whose unused rows hide, and from the last back to the first,
+// also when touched twice at once.
 void TestSearch::pagesWrapAround()
 {
-    QFETCH(QStringList, steps);
-    QFETCH(QString, more);
-    QFETCH(QStringList, second);
-    QVERIFY(kiosk->walk(steps));
+    QVERIFY_WALK(*kiosk, ToStreets + QStringList{"type m"});
     const QStringList first = kiosk->rows();
     QCOMPARE(first.size(), 4);
-    kiosk->touch(more);
-    QCOMPARE(kiosk->rows(), second);
-    for (qsizetype row = second.size(); row < 4; ++row)
-        QVERIFY(!kiosk->control(QStringLiteral("SelectBtn(%1)").arg(row))->isVisible());
-    kiosk->touch(more);
+    QVERIFY_WALK(*kiosk, {"MoreStreets(0)"});
+    QCOMPARE(kiosk->rows(), (QStringList{"Montier Street", "Murray Ave"}));
+    QVERIFY(!kiosk->control("SelectBtn(2)")->isVisible());
+    QVERIFY_WALK(*kiosk, {"after 80 MoreStreets(0)"});
     QCOMPARE(kiosk->rows(), first);
 }
 
-// A choice is the row's name at the touch, kept through later paging and typing.
-void TestSearch::choices_data()
+// A choice is the name its row shows at the touch, on whatever page.
+void TestSearch::choiceAfterPaging()
 {
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<Search>("search"); // whose choice it is
-    QTest::addColumn<QString>("chosen");
-    QTest::newRow("row 1 of page 2")
-        << ToStreets + QStringList{"type m", "MoreStreets(0)", "SelectBtn(1)"} << Search::Street
-        << "Murray Ave";
-    QTest::newRow("kept through paging and typing")
-        << ToAreas + QStringList{"type w", "SelectBtn(3)", "Back(1)", "type w", "MoreAreas(0)"}
-        << Search::Area << "Wilkinsburg";
-}
-
-void TestSearch::choices()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(Search, search);
-    QFETCH(QString, chosen);
-    QVERIFY(kiosk->walk(steps));
-    const KioskState& state = kiosk->state();
-    QCOMPARE(search == Search::Street ? state.SelectedStreet : state.SelectedArea,
-             chosen.toStdString());
+    QVERIFY_WALK(*kiosk, ToStreets + QStringList{"type m", "MoreStreets(0)", "SelectBtn(1)"});
+    QCOMPARE(kiosk->state().SelectedStreet, std::string("Murray Ave"));
 }
 
 QTEST_MAIN(TestSearch)

@@ -1,9 +1,9 @@
-// The kiosk shell by touch: start-up and the welcome screen, the moves between steps and
-// Back from every search step on either panel, the touches and clicks that do nothing, and a
-// kiosk that comes back when minimized. (Closing the window is seen on the program itself;
-// the answers' texts, line breaks and "&&" included, are the reviewed listing
-// docs/catalogue.txt.) One window serves every row after the welcome screen; each row starts
-// on the main menu.
+// The kiosk shell by touch: start-up and the welcome screen, on a desktop and on the whole glass
+// of a stop's screen, the moves between steps and Back from every search step on either panel,
+// touches that follow a move at once, the touches and clicks that do nothing, the desktop
+// window's frame and a kiosk that comes back when minimized. (Closing the window is seen on
+// the program itself; the answers' texts are the reviewed listing docs/catalogue.txt.) One
+// window serves every row after the welcome screen; each row starts on the main menu.
 #include "KioskHarness.h"
 
 #include <QTest>
@@ -23,10 +23,12 @@ class TestShell : public testing::KioskTest {
 private slots:
     void welcome_data();
     void welcome();
+    void surroundPassesOnlyTheWelcome();
     void moves_data();
     void moves();
     void touchesThatDoNothing_data();
     void touchesThatDoNothing();
+    void desktopFrame();
     void minimizedComesBack_data();
     void minimizedComesBack();
 };
@@ -45,84 +47,109 @@ void TestShell::welcome()
     QFETCH(QString, target);
     Kiosk fresh;
     QCOMPARE(fresh.visiblePanels(), QStringList{"Intro"});
-    QVERIFY(fresh.walk({target}));
+    QVERIFY_WALK(fresh, {target});
     QCOMPARE(fresh.visiblePanels(), QStringList{"MainMenu"});
 }
 
-// Each row walks from the main menu; a search step always opens with nothing typed.
+// On a screen of its own, a touch beside the screens' extent goes on from the welcome screen,
+// and on the main menu does nothing.
+void TestShell::surroundPassesOnlyTheWelcome()
+{
+    Kiosk stop(Form::FullScreen);
+    QVERIFY_WALK(stop, {"-20,-20"});
+    QCOMPARE(stop.visiblePanels(), QStringList{"MainMenu"});
+    QVERIFY_WALK(stop, {"-20,-20"});
+    QCOMPARE(stop.visiblePanels(), QStringList{"MainMenu"});
+}
+
+// Each row walks from the main menu. A search step always opens with nothing typed. A touch
+// that follows a move at once (80 ms: a double tap, a bounce) was meant for the screen before
+// and does nothing; one that waits longer than a third of a second acts.
 void TestShell::moves_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<Step>("step");
-    const auto row = [](const char* name, const QStringList& steps, Step step) {
-        QTest::newRow(name) << steps << step;
+    QTest::addColumn<QStringList>("panels");
+    const QStringList search = {"StreetSelect", "KeyPad"};
+    const auto row = [](const char* name, const QStringList& steps, Step step,
+                        const QStringList& panels) {
+        QTest::newRow(name) << steps << step << panels;
     };
-    row("Back from the street prompt", ToStreets + QStringList{"Back(0)"}, Step::MainMenu);
-    row("Back from the street list", ToStreets + QStringList{"type f", "Back(1)"}, Step::MainMenu);
-    row("Back from the area list", ToAreas + QStringList{"type w", "Back(1)"}, Step::MainMenu);
-    row("Back from the cross-street prompt", Forbes + QStringList{"Back(0)"}, Step::Street);
+    row("Back from the street prompt", ToStreets + QStringList{"Back(0)"}, Step::MainMenu,
+        {"MainMenu"});
+    row("Back from the street list", ToStreets + QStringList{"type f", "Back(1)"}, Step::MainMenu,
+        {"MainMenu"});
+    row("Back from the area list", ToAreas + QStringList{"type w", "Back(1)"}, Step::MainMenu,
+        {"MainMenu"});
+    row("Back from the cross-street prompt", Forbes + QStringList{"Back(0)"}, Step::Street, search);
     row("Back from cross streets on the number pad",
-        Forbes + QStringList{"type m", "Letters(26)", "Back(1)"}, Step::Street);
+        Forbes + QStringList{"type m", "Letters(26)", "Back(1)"}, Step::Street, search);
     row("a number pad left for the next step",
-        ToStreets + QStringList{"type f", "Letters(26)", "SelectBtn(1)"}, Step::CrossStreet);
-    row("Back from the stops", Oakland + QStringList{"Back(1)"}, Step::Area);
+        ToStreets + QStringList{"type f", "Letters(26)", "SelectBtn(1)"}, Step::CrossStreet,
+        search);
+    row("Back from the stops", Oakland + QStringList{"Back(1)"}, Step::Area, search);
     row("Back from stops on the number pad",
-        Oakland + QStringList{"Letters(26)", "Numbers(3)", "Back(0)"}, Step::Area);
+        Oakland + QStringList{"Letters(26)", "Numbers(3)", "Back(0)"}, Step::Area, search);
+    row("How do I get to... touched twice", {"HowDoIGetTo", "after 80 218,75"}, Step::SearchType,
+        {"SearchType"});
+    row("Oakland's select button touched twice", Oakland + QStringList{"after 80 SelectBtn(1)"},
+        Step::Stop, {"StreetSelectList", "KeyPad"});
+    row("I only know the location touched twice",
+        {"HowDoIGetTo", "IKnowLocation", "after 80 100,200"}, Step::Area, search);
+    row("a touch just after a third of a second", {"HowDoIGetTo", "after 360 IKnowStreetNames"},
+        Step::Street, search);
 }
 
 void TestShell::moves()
 {
     QFETCH(QStringList, steps);
     QFETCH(Step, step);
-    QVERIFY(kiosk->walk(steps));
-    QCOMPARE(kiosk->state().Mode, step);
-    const QStringList panels =
-        step == Step::MainMenu ? QStringList{"MainMenu"} : QStringList{"StreetSelect", "KeyPad"};
+    QFETCH(QStringList, panels);
+    QVERIFY_WALK(*kiosk, steps);
     QCOMPARE(kiosk->visiblePanels(), panels);
+    QCOMPARE(kiosk->state().Mode, step);
     if (searchOf(step))
         QCOMPARE(kiosk->state().KeyPadInput, std::string());
 }
 
-// Touches on texts, bare panels and cards, a finger lifted off a button, and a click with
-// the mouse's other button ("right NAME") leave everything as it was.
+// Touches on texts and bare panels, a finger lifted off a button, and a click with the mouse's
+// other button leave everything as it was.
 void TestShell::touchesThatDoNothing_data()
 {
     QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("down"); // where the finger goes down: a control or "x,y"
-    QTest::addColumn<QString>("up");   // where it lifts
-    const auto row = [](const char* name, const QStringList& steps, const char* down,
-                        const char* up = nullptr) {
-        QTest::newRow(name) << steps << QString(down) << QString(up ? up : down);
-    };
+    QTest::addColumn<QStringList>("touches");
     const QStringList m = ToStreets + QStringList{"type m"};
-    row("between the menu buttons", {}, "200,147");
-    row("prompt card", ToStreets, "186,273");
-    row("list card", m, "406,153");
-    row("candidate name", m, "ListItem(0)");
-    row("lifted off a select button", m, "SelectBtn(0)", "100,200");
-    row("right click on a menu button", {}, "right HowDoIGetTo");
+    QTest::newRow("between the menu buttons") << QStringList() << QStringList{"200,147"};
+    QTest::newRow("candidate name") << m << QStringList{"ListItem(0)"};
+    QTest::newRow("lifted off a select button")
+        << m << QStringList{"press SelectBtn(0)", "slide 100,200", "lift 100,200"};
+    QTest::newRow("right click on a menu button")
+        << QStringList() << QStringList{"right HowDoIGetTo"};
 }
 
 void TestShell::touchesThatDoNothing()
 {
     QFETCH(QStringList, steps);
-    QFETCH(QString, down);
-    QFETCH(QString, up);
-    QVERIFY(kiosk->walk(steps));
+    QFETCH(QStringList, touches);
+    QVERIFY_WALK(*kiosk, steps);
     const KioskState before = kiosk->state();
-    const QStringList panels = kiosk->visiblePanels(), rows = kiosk->rows();
-    if (down.startsWith("right ")) {
-        QTest::mouseClick(kiosk->handle(), Qt::RightButton, {}, kiosk->at(down.mid(6)));
-    } else {
-        kiosk->press(kiosk->at(down));
-        kiosk->move(kiosk->at(up));
-        kiosk->release(kiosk->at(up));
-    }
+    const QString shown = kiosk->onShow();
+    QVERIFY_WALK(*kiosk, touches);
+    QCOMPARE(kiosk->onShow(), shown);
     QCOMPARE(kiosk->state().Mode, before.Mode);
-    QCOMPARE(kiosk->state().KeyPadInput, before.KeyPadInput);
     QCOMPARE(kiosk->state().DataPageNumber, before.DataPageNumber);
-    QCOMPARE(kiosk->visiblePanels(), panels);
-    QCOMPARE(kiosk->rows(), rows);
+}
+
+// On a desktop the kiosk asks the window system for a small title bar with its caption and a
+// close box, and no other button; closing it ends the program (seen on the program itself).
+void TestShell::desktopFrame()
+{
+    const Qt::WindowFlags asked = kiosk->handle()->flags();
+    QCOMPARE(kiosk->handle()->title(), QStringLiteral("Stopwise"));
+    QVERIFY2(asked.testFlag(Qt::WindowTitleHint) && asked.testFlag(Qt::WindowCloseButtonHint),
+             "the window asks for no title bar with a close box");
+    QVERIFY2(!asked.testAnyFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+             "the window asks for a minimize or maximize box");
 }
 
 // A window manager's minimize box, menu or key: the kiosk is back at once, as it was, on a

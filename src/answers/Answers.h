@@ -2,6 +2,7 @@
 // directions, written from the trip's choices each time their screen is shown.
 #pragma once
 
+#include "answers/AnswerTexts.h"
 #include "common/KioskState.h"
 #include "screens/Screens.h"
 
@@ -15,6 +16,8 @@ public:
     void ShowInstructions();
 
 private:
+    Directions directions() const;
+
     const KioskState& m_state;
     const Screens& m_screens;
 };

@@ -31,6 +31,21 @@ QFont fontFor(Typeface typeface)
     return font;
 }
 
+// Thins the mask to nothing within `fade` device pixels of the edges of a picture `extent`
+// device pixels large, so that a shadow its edge would cut off fades to the ground instead.
+void fadeAtEdges(QImage& mask, QSizeF extent, qreal fade)
+{
+    for (int y = 0; y < mask.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(mask.scanLine(y));
+        for (int x = 0; x < mask.width(); ++x) {
+            const qreal inside =
+                std::min({x + 0.5, y + 0.5, extent.width() - x - 0.5, extent.height() - y - 0.5});
+            if (inside < fade)
+                row[x] = qRgba(0, 0, 0, qRound(qAlpha(row[x]) * std::max(0.0, inside / fade)));
+        }
+    }
+}
+
 } // namespace
 
 // Whole device pixels up: a picture is opaque and its control draws nothing else, so at a
@@ -38,6 +53,7 @@ QFont fontFor(Typeface typeface)
 Canvas::Canvas(QSize logicalSize, qreal devicePixelRatio, QColor ground)
     : m_image(int(std::ceil(logicalSize.width() * devicePixelRatio)),
               int(std::ceil(logicalSize.height() * devicePixelRatio)), QImage::Format_RGB32)
+    , m_extent(QSizeF(logicalSize) * devicePixelRatio)
     , m_dpr(devicePixelRatio)
 {
     m_image.fill(ground);
@@ -112,6 +128,9 @@ void Canvas::softShadow(const QRectF& area, qreal radius, qreal blur, QColor col
         painter.drawRoundedRect(area.adjusted(-grow, -grow, grow, grow), radius + grow,
                                 radius + grow);
     }
+    painter.end();
+    fadeAtEdges(shadow, m_extent, blur / 2);
+    painter.begin(&shadow);
     // Colour the mask, keeping its densities.
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     colour.setAlpha(255);

@@ -33,7 +33,8 @@ public:
     // A shape with rounded corners of `radius` (device pixels) filling `area`, with an
     // outline of `edgeWidth` inside it.
     void rounded(const QRectF& area, qreal radius, QColor face, QColor edge, qreal edgeWidth);
-    // A blurred shadow of the rounded shape `area`, `blur` device pixels wide at its edges.
+    // A blurred shadow of the rounded shape `area`, `blur` device pixels wide at its edges, fading
+    // out within the picture where its edge would cut it.
     void softShadow(const QRectF& area, qreal radius, qreal blur, QColor colour);
     // The typeface at a size of `pixels` logical pixels, for this surface.
     QFont font(Typeface typeface, int pixels) const;
@@ -49,6 +50,7 @@ private:
     void write(QPointF baseline, const QString& text, const QFont& font, QColor ink);
 
     QImage m_image;
+    QSizeF m_extent; // the picture's size in device pixels, its last ones partly covered
     QPainter m_painter;
     qreal m_dpr;
 };

@@ -57,8 +57,8 @@ inline constexpr auto Looks = [] {
         {Art::OkSmall,     115,  35,  Box,  ScreenGrey, White,      NearBlack, NearBlack, Sans,       18,  0, 3},
         {Art::PagingActive,159,  31,  Pill, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,       16,  0, 0},
         {Art::PagingGreyed,159,  31,  Pill, PaperGrey,  ButtonGrey, SoftGrey,  SoftGrey,  Sans,       16,  0, 0},
-        {Art::Back,         85,  29,  Pill, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,       16,  0, 0},
-        {Art::Select,       37,  38,  Disc, PaperGrey,  ButtonGrey, NearBlack, NearBlack, Sans,        0,  0, 2},
+        {Art::Back,         85,  29,  Pill, CardGrey,   ButtonGrey, NearBlack, NearBlack, Sans,       16,  0, 0},
+        {Art::Select,       37,  38,  Disc, CardGrey,   ButtonGrey, NearBlack, NearBlack, Sans,        0,  0, 2},
         {Art::Card,        261, 282,  Card, White,      CardGrey,   MidGrey,   MidGrey,   Sans,        0,  0, 0},
     });
     // clang-format on

@@ -17,7 +17,7 @@ inline constexpr std::uint32_t MidGrey = 0x939598;    // key and card outlines
 inline constexpr std::uint32_t SoftGrey = 0xA7A9AC;   // disabled outlines and words
 inline constexpr std::uint32_t ButtonGrey = 0xD1D3D4; // pill and round buttons
 inline constexpr std::uint32_t ScreenGrey = 0xE0E0E0; // the arrivals screen and its stripes
-inline constexpr std::uint32_t PaperGrey = 0xEDEDEE;  // large buttons; ground on the card
+inline constexpr std::uint32_t PaperGrey = 0xEDEDEE;  // large buttons; the paging buttons' ground
 inline constexpr std::uint32_t CardGrey = 0xEDEEEE;   // the card and the grey keys
 
 } // namespace stopwise::colour

@@ -12,7 +12,10 @@ namespace {
 
 constexpr bool Hidden = false;
 
-template <typename Member> struct Slot;
+// What a member of Screens holds: a control, or an array of them. Nothing else belongs there.
+template <typename Member> struct Slot {
+    static_assert(sizeof(Member) == 0, "a member of Screens holds a control or an array of them");
+};
 template <typename Control> struct Slot<Control * Screens::*> {
     using Element = Control;
     static constexpr short Count = 0; // a single control
@@ -118,6 +121,14 @@ constexpr ControlRow picture(Target target, short index, int x, int y, Asset ass
 constexpr ControlRow oneLine(ControlRow row)
 {
     row.fit = Fit::ShrinkToOneLine;
+    return row;
+}
+
+// A key's pressed look lies above the key and lets its touches through to it, so that a key
+// whose look stayed (its release never came) still answers the next touch.
+constexpr ControlRow pressedLook(ControlRow row)
+{
+    row.seeThrough = true;
     return row;
 }
 
@@ -271,8 +282,8 @@ constexpr auto KeyPadControls = [] {
     for (short i = 0; i < short(LetterSigns.size()); ++i) {
         const int x = 40 * (i % 4), y = 40 * (i / 4);
         const Art art = i < NumberPadKey ? Art::Key : Art::GreyKey;
-        rows[i] = picture(CONTROL(Letter_sel), i, x, y, pictureOf(Art::PressedKey, LetterSigns[i]),
-                          Hidden);
+        rows[i] = pressedLook(picture(CONTROL(Letter_sel), i, x, y,
+                                      pictureOf(Art::PressedKey, LetterSigns[i]), Hidden));
         rows[LetterSigns.size() + i] =
             picture(CONTROL(Letters), i, x, y, pictureOf(art, LetterSigns[i]));
     }
@@ -293,13 +304,32 @@ constexpr KeyPlace NumberKeys[NumberKeyCount] = {
     {"9", Art::Key, 80, 160}, {"abc", Art::GreyKey, 80, 240}, {"clear", Art::GreyKey, 120, 240},
 };
 
+// Each letter key shows the letter it types, each digit key its digit.
+constexpr bool keysShowWhatTheyType()
+{
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        const char capital[] = {char(letter - 'a' + 'A')};
+        if (LetterSigns[keyOfLetter(letter)] != std::string_view(capital, 1) ||
+            letterOfKey(keyOfLetter(letter)) != letter)
+            return false;
+    }
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        const char sign[] = {digit};
+        if (NumberKeys[keyOfDigit(digit)].sign != std::string_view(sign, 1) ||
+            digitOfKey(keyOfDigit(digit)) != digit)
+            return false;
+    }
+    return true;
+}
+static_assert(keysShowWhatTheyType(), "a key's sign is the letter or digit it types");
+
 constexpr auto NumKeyPadControls = [] {
     constexpr short count = std::size(NumberKeys);
     std::array<ControlRow, 2 * count> rows{};
     for (short i = 0; i < count; ++i) {
         const KeyPlace& k = NumberKeys[i];
-        rows[i] =
-            picture(CONTROL(Number_sel), i, k.x, k.y, pictureOf(Art::PressedKey, k.sign), Hidden);
+        rows[i] = pressedLook(
+            picture(CONTROL(Number_sel), i, k.x, k.y, pictureOf(Art::PressedKey, k.sign), Hidden));
         rows[count + i] = picture(CONTROL(Numbers), i, k.x, k.y, pictureOf(k.art, k.sign));
     }
     return rows;
@@ -324,33 +354,65 @@ constexpr std::array<PanelRow, PanelCount> PanelLayout = {{
 
 namespace {
 
-// Every panel and every control the code reaches fills a member no other row fills (a
-// member's control bears the member's name), and
-// there are as many of them as Screens has members and elements: so each is filled once.
-constexpr bool fillsEachMemberOnce()
+// How many rows fill element `index` of the member (Single for a member that is no array).
+template <auto Member> constexpr int rowsFilling(short index)
 {
-    std::size_t filled = 0;
-    for (std::size_t p = 0; p < PanelLayout.size(); ++p) {
-        for (std::size_t q = 0; q < p; ++q)
-            if (PanelLayout[q].panel == PanelLayout[p].panel)
-                return false;
-        ++filled;
-        for (const ControlRow& row : PanelLayout[p].controls) {
-            if (!row.inScreens)
-                continue;
-            for (const PanelRow& other : PanelLayout)
-                for (const ControlRow& earlier : other.controls) {
-                    if (&earlier == &row)
-                        break;
-                    if (earlier.inScreens && earlier.name == row.name && earlier.index == row.index)
-                        return false;
-                }
-            ++filled;
-        }
+    int rows = 0;
+    for (const PanelRow& panel : PanelLayout) {
+        if constexpr (std::is_same_v<typename Slot<decltype(Member)>::Element, Panel>)
+            rows += panel.panel == Member;
+        else
+            for (const ControlRow& row : panel.controls)
+                rows += row.store == &storeInto<Member> && row.index == index;
     }
-    return filled == ScreensMembers;
+    return rows;
 }
-static_assert(fillsEachMemberOnce(), "every member of Screens is filled by exactly one row");
+
+// Each control of the member, or each element of a member that is an array, is filled by
+// exactly one row.
+template <auto Member> constexpr bool filledOnce()
+{
+    constexpr short count = Slot<decltype(Member)>::Count;
+    if (count == 0)
+        return rowsFilling<Member>(Single) == 1;
+    for (short index = 0; index < count; ++index)
+        if (rowsFilling<Member>(index) != 1)
+            return false;
+    return true;
+}
+
+// The members of Screens, each checked here; the list itself is checked against the members
+// Screens has, so a member added there and not here stops the build too.
+#define STOPWISE_SCREENS_MEMBERS(X)                                                                \
+    X(Intro)                                                                                       \
+    X(MainMenu)                                                                                    \
+    X(BusSchedule) X(SearchType) X(Instructions) X(StreetSelect) X(StreetSelectList) X(KeyPad)     \
+        X(NumKeyPad) X(IntroMessage) X(HowDoIGetTo) X(WhensTheBusComing) X(IKnowStreetNames)       \
+            X(IKnowLocation) X(BusScheduleBList) X(BusScheduleTList) X(BusScheduleOK)              \
+                X(InstructionsTitle) X(InstructionsText) X(InstructionsOK) X(StreetSelectTitle)    \
+                    X(StreetSelectText) X(StreetSelectListTitle) X(SearchWord) X(ListItem)         \
+                        X(SelectBtn) X(MoreStreets) X(MoreAreas) X(MoreStops) X(Back) X(Letters)   \
+                            X(Letter_sel) X(Numbers) X(Number_sel)
+
+#define FILLED_ONCE(member)                                                                        \
+    static_assert(filledOnce<&Screens::member>(),                                                  \
+                  "Screens::" #member ": not every control of it is filled by exactly one row");
+STOPWISE_SCREENS_MEMBERS(FILLED_ONCE)
+
+// How many members an aggregate has: the most initializers it takes, one for each.
+struct AnyMember {
+    template <typename T> operator T() const; // only ever named, never called
+};
+template <typename Aggregate, typename... Taken> constexpr std::size_t memberCount()
+{
+    if constexpr (requires { Aggregate{Taken{}..., AnyMember{}}; })
+        return memberCount<Aggregate, Taken..., AnyMember>();
+    else
+        return sizeof...(Taken);
+}
+#define ONE_MORE(member) +1
+static_assert(memberCount<Screens>() == 0 STOPWISE_SCREENS_MEMBERS(ONE_MORE),
+              "Screens has a member that the list of members above does not name");
 
 } // namespace
 

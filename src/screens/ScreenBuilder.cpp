@@ -7,7 +7,6 @@
 #include "toolkit/Picture.h"
 #include "toolkit/Shape.h"
 
-#include <ranges>
 #include <utility>
 #include <vector>
 
@@ -47,11 +46,13 @@ void buildScreens(QWidget& window, Screens& screens)
         panel->resize(panelRow.width, panelRow.height);
         screens.*panelRow.panel = panel;
         // Bottom-most first, so that each control lies above the ones created before it.
-        for (const ControlRow& row : panelRow.controls | std::views::reverse) {
+        for (auto each = panelRow.controls.rbegin(); each != panelRow.controls.rend(); ++each) {
+            const ControlRow& row = *each;
             QWidget* control = makeControl(panel, row);
             control->setObjectName(qName(row.name, row.index));
             control->setGeometry(row.x, row.y, row.width, row.height);
             control->setVisible(row.visible);
+            control->setAttribute(Qt::WA_TransparentForMouseEvents, row.seeThrough);
             if (row.store)
                 row.store(screens, *control, row.index);
             if (row.readWith)

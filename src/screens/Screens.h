@@ -17,6 +17,25 @@ class Picture;
 enum LetterKey : short { NumberPadKey = 26, ClearLettersKey = 27, LetterKeyCount };
 // The number keypad: the digits 0 to 9 are keys 0 to 9, then these two.
 enum NumberKey : short { LetterPadKey = 10, ClearNumbersKey = 11, NumberKeyCount };
+// What the keys type: letter key i the i-th letter from a, digit key i the digit i. The layout
+// checks its keys' signs against these; the keypads and the tests type through them.
+constexpr char letterOfKey(short key)
+{
+    return char('a' + key);
+}
+constexpr short keyOfLetter(char letter)
+{
+    return short(letter - 'a');
+}
+constexpr char digitOfKey(short key)
+{
+    return char('0' + key);
+}
+constexpr short keyOfDigit(char digit)
+{
+    return short(digit - '0');
+}
+
 // The elements of each More array: the live button and its greyed look.
 enum MoreButton : short { LiveMore, GreyedMore, MoreLooks };
 
@@ -46,8 +65,5 @@ struct Screens {
     std::array<Picture*, LetterKeyCount> Letters, Letter_sel; // the keys, and their pressed look
     std::array<Picture*, NumberKeyCount> Numbers, Number_sel;
 };
-
-// Every member is a control pointer or an array of them, so the build can count the members.
-inline constexpr std::size_t ScreensMembers = sizeof(Screens) / sizeof(Panel*);
 
 } // namespace stopwise

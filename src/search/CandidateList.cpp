@@ -24,6 +24,18 @@ std::string KioskState::*selectionOf(Search search)
     return nullptr;
 }
 
+// The More pictures that page each search's candidates.
+std::array<Picture*, MoreLooks> Screens::*pagingOf(Search search)
+{
+    switch (search) {
+    case Search::Street:
+    case Search::CrossStreet: return &Screens::MoreStreets;
+    case Search::Area: return &Screens::MoreAreas;
+    case Search::Stop: return &Screens::MoreStops;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 CandidateList::CandidateList(KioskState& state, const Catalogue& catalogue, const Screens& screens,
@@ -74,14 +86,10 @@ void CandidateList::showPrompt(const Prompt& prompt)
 // a page, the greyed one otherwise. The other pairs are hidden.
 void CandidateList::showPagingPictures(Search search, bool live)
 {
-    using MorePair = std::array<Picture*, MoreLooks>;
-    const Screens& c = m_screens;
-    const MorePair& used = search == Search::Area   ? c.MoreAreas
-                           : search == Search::Stop ? c.MoreStops
-                                                    : c.MoreStreets;
-    for (const MorePair* pair : {&c.MoreStreets, &c.MoreAreas, &c.MoreStops}) {
-        (*pair)[LiveMore]->setVisible(pair == &used && live);
-        (*pair)[GreyedMore]->setVisible(pair == &used && !live);
+    const auto used = pagingOf(search);
+    for (const auto pair : {&Screens::MoreStreets, &Screens::MoreAreas, &Screens::MoreStops}) {
+        (m_screens.*pair)[LiveMore]->setVisible(pair == used && live);
+        (m_screens.*pair)[GreyedMore]->setVisible(pair == used && !live);
     }
 }
 

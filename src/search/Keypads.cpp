@@ -23,11 +23,20 @@ void Keypads::Numbers_MouseDown(short index)
     m_screens.Number_sel.at(index)->show();
 }
 
+void Keypads::Letters_Cancel(short index)
+{
+    m_screens.Letter_sel.at(index)->hide();
+}
+void Keypads::Numbers_Cancel(short index)
+{
+    m_screens.Number_sel.at(index)->hide();
+}
+
 void Keypads::Letters_MouseUp(short index)
 {
     m_screens.Letter_sel.at(index)->hide();
     if (index < NumberPadKey)
-        m_state.KeyPadInput += char('a' + index);
+        m_state.KeyPadInput += letterOfKey(index);
     else if (index == NumberPadKey)
         m_stage.showNumberPad();
     else
@@ -39,7 +48,7 @@ void Keypads::Numbers_MouseUp(short index)
 {
     m_screens.Number_sel.at(index)->hide();
     if (index < LetterPadKey)
-        m_state.KeyPadInput += char('0' + index);
+        m_state.KeyPadInput += digitOfKey(index);
     else if (index == LetterPadKey)
         m_stage.showLetterPad();
     else

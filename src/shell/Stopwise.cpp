@@ -64,6 +64,8 @@ void Stopwise::connectTouches()
     connectEach(s.Letters, &Control::released, &m_keypads, &Keypads::Letters_MouseUp);
     connectEach(s.Numbers, &Control::pressed, &m_keypads, &Keypads::Numbers_MouseDown);
     connectEach(s.Numbers, &Control::released, &m_keypads, &Keypads::Numbers_MouseUp);
+    connectEach(s.Letters, &Control::cancelled, &m_keypads, &Keypads::Letters_Cancel);
+    connectEach(s.Numbers, &Control::cancelled, &m_keypads, &Keypads::Numbers_Cancel);
     onClick(s.MoreStreets, &m_candidates, &CandidateList::MoreStreets_Click);
     onClick(s.MoreAreas, &m_candidates, &CandidateList::MoreAreas_Click);
     onClick(s.MoreStops, &m_candidates, &CandidateList::MoreStops_Click);
@@ -92,16 +94,26 @@ void Stopwise::ShowMode()
         m_answers.ShowInstructions();
 }
 
+// Every move answers a touch (or its stand-in for assistive technology): a second touch that
+// follows at once was meant for the screen before, and the gate drops it.
 void Stopwise::moveTo(Step step)
 {
     m_state.Mode = step;
+    m_gate.screenChanged();
     ShowMode();
 }
 
 void Stopwise::Intro_Click()
 {
-    m_screens.Intro->hide();
     moveTo(Step::MainMenu);
+}
+
+// On a screen of its own the welcome screen is all of the glass: a touch on the surround goes
+// on as one on the welcome panel does. On every other step the surround does nothing.
+void Stopwise::Surround_Click()
+{
+    if (m_state.Mode == Step::Welcome)
+        Intro_Click();
 }
 
 void Stopwise::IntroMessage_Click(short)
@@ -154,6 +166,8 @@ void Stopwise::fitSize()
 
 bool Stopwise::event(QEvent* event)
 {
+    if (event->type() == QEvent::Show)
+        m_gate.watch(*this); // the window exists once shown
     if (event->type() == QEvent::Show || event->type() == QEvent::Move)
         fitSize();
     return QWidget::event(event);

@@ -12,6 +12,7 @@
 #include "screens/Stage.h"
 #include "search/CandidateList.h"
 #include "search/Keypads.h"
+#include "toolkit/TouchGate.h"
 
 #include <QWidget>
 
@@ -33,6 +34,7 @@ public:
     void BusScheduleOK_Click();
     void InstructionsOK_Click();
     void Back_Click(short index);
+    void Surround_Click();
 
 protected:
     bool event(QEvent* event) override;
@@ -52,6 +54,7 @@ private:
     CandidateList m_candidates;
     Keypads m_keypads;
     Answers m_answers;
+    TouchGate m_gate;
 };
 
 } // namespace stopwise

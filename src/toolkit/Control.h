@@ -6,6 +6,12 @@
 // releases come from any pointer button (a finger is always the primary one); a click
 // only from the primary button, and a second button pressed meanwhile is ignored. A quick
 // second tap arrives as a double click, which QWidget hands on as a press like any other.
+//
+// One press at a time holds a control, as one finger does. A hold whose release never comes
+// is cancelled: the control is told, takes its pressed look back, and is left as if never
+// touched; nothing is typed or chosen. A control cancels its hold when it is hidden; the
+// window's TouchGate cancels it when the touch is cancelled, the pointer is lost, or a first
+// press arrives before the release.
 #pragma once
 
 #include <QWidget>
@@ -28,10 +34,15 @@ public:
     // A quick touch without a finger, for assistive technology: press, release and click.
     void tap();
 
+    // Whether a press holds some control now, and ends that hold without acting.
+    static bool isAnyHeld();
+    static void cancelHold();
+
 signals:
     void pressed(short index);
     void released(short index);
     void clicked(short index);
+    void cancelled(short index); // a press that will see no release
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -39,6 +50,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void cancel();
+
     short m_index;
     Qt::MouseButton m_heldBy = Qt::NoButton;
 };

@@ -24,4 +24,16 @@ inline QPoint devicePixel(const QTransform& toDevice, QPointF point)
     return {qRound(mapped.x()), qRound(mapped.y())};
 }
 
+// The device pixels Qt has a widget paint for its `area` (in the widget's coordinates): the
+// corners rounded to whole device pixels, as Qt rounds the region it gives the widget. Rounding
+// the place and the size apart, as QTransform::mapRect does, comes out a row or a column short
+// or over at a scale such as 8/3.
+inline QRect deviceArea(const QTransform& toDevice, const QRect& area)
+{
+    const QPoint first = devicePixel(toDevice, area.topLeft());
+    const QPoint end =
+        devicePixel(toDevice, QPointF(area.x() + area.width(), area.y() + area.height()));
+    return QRect(first, end - QPoint(1, 1));
+}
+
 } // namespace stopwise

@@ -20,10 +20,11 @@ Shape::Shape(QWidget* parent, QColor fill, bool outlined)
 void Shape::paintEvent(QPaintEvent*)
 {
     // Paint in device pixels: the widget's device box is rounded the way Qt rounds its clip,
-    // so the outline is whole pixels, as wide on every side and flush with the edges at any
-    // pixel ratio, instead of a logical 1-pixel pen that rounds differently on each side.
+    // so that every pixel Qt gives it is painted, and the outline is whole pixels, as wide on
+    // every side and flush with the edges at any pixel ratio, instead of a logical 1-pixel pen
+    // that rounds differently on each side.
     QPainter painter(this);
-    const QRect area = paintInDevicePixels(painter).mapRect(rect());
+    const QRect area = deviceArea(paintInDevicePixels(painter), rect());
     if (!m_outlined) {
         painter.fillRect(area, m_fill);
         return;

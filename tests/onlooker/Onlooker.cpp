@@ -1,10 +1,9 @@
 // A Qt generic plugin that watches a program from inside it, for the program test. Loaded with
-// QT_QPA_GENERIC_PLUGINS=stopwise-onlooker:ENDING:REFERENCE.png, it waits for a window to be
-// shown, grabs what was drawn in it (the window's own pixels, not a fresh rendering), compares
-// the part that both cover with the reference image (in the middle of a full-screen window on
-// plain white, at the top left of any other), and prints what it saw and the process's name:
+// QT_QPA_GENERIC_PLUGINS=stopwise-onlooker:ENDING, it waits for a window to be shown and drawn
+// (the window's own pixels: what the screens look like is the screen tests' to say), and prints
+// what it saw and the process's name:
 //   shown: TITLE                             (", full screen" after it for a full screen)
-//   drawn: WIDTHxHEIGHT as the reference     (or "unlike the reference")
+//   drawn: WIDTHxHEIGHT device pixels at SCALE
 //   name: NAME
 // A moment later, time for a watchdog's reports, it ends the program as a person or systemd
 // would: ENDING "close" closes the window, "terminate" sends the process SIGTERM. A window
@@ -14,7 +13,6 @@
 #include <QFile>
 #include <QGenericPlugin>
 #include <QImage>
-#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -40,9 +38,8 @@ constexpr int Looks = 200; // every 50 ms: ten seconds
 
 class Onlooker : public QObject {
 public:
-    explicit Onlooker(const QString& ending, const QString& reference)
+    explicit Onlooker(const QString& ending)
         : m_terminate(ending == QLatin1StringView("terminate"))
-        , m_reference(QImage(reference).convertToFormat(QImage::Format_RGB32))
     {
         m_timer.callOnTimeout(this, &Onlooker::look);
         m_timer.start(50); // from the moment the program's event loop runs
@@ -54,22 +51,11 @@ private:
         const QWindowList windows = QGuiApplication::topLevelWindows();
         const auto found = std::ranges::find_if(windows, &QWindow::isExposed);
         QWindow* shown = found == windows.end() ? nullptr : *found;
-        QImage drawn = drawnIn(shown);
-        drawn.setDevicePixelRatio(1);
-        const bool full = shown && shown->windowStates().testFlag(Qt::WindowFullScreen);
-        QImage expected = m_reference; // a full screen: in its middle, on plain white
-        if (full) {
-            expected = QImage(drawn.size(), QImage::Format_RGB32);
-            expected.fill(Qt::white);
-            QPainter(&expected).drawImage((drawn.width() - m_reference.width()) / 2,
-                                          (drawn.height() - m_reference.height()) / 2, m_reference);
-        }
-        const QRect both = drawn.rect() & expected.rect();
-        const bool same =
-            !both.isEmpty() &&
-            drawn.convertToFormat(QImage::Format_RGB32).copy(both) == expected.copy(both);
-        if (!same && ++m_looks < Looks)
-            return; // not shown or not painted yet
+        const QImage drawn = drawnIn(shown);
+        const bool settled =
+            shown && !drawn.isNull() && drawn.size() == shown->size() * shown->devicePixelRatio();
+        if (!settled && ++m_looks < Looks)
+            return; // not shown, not painted, or not yet at the size it takes
         m_timer.stop();
         if (!shown) {
             std::puts("shown: nothing");
@@ -77,9 +63,10 @@ private:
             return QCoreApplication::exit(3);
         }
         QFile name(QStringLiteral("/proc/self/comm"));
-        std::printf("shown: %s%s\ndrawn: %dx%d %s the reference\nname: %s",
-                    qPrintable(shown->title()), full ? ", full screen" : "", both.width(),
-                    both.height(), same ? "as" : "unlike",
+        const bool full = shown->windowStates().testFlag(Qt::WindowFullScreen);
+        std::printf("shown: %s%s\ndrawn: %dx%d device pixels at %g\nname: %s",
+                    qPrintable(shown->title()), full ? ", full screen" : "", drawn.width(),
+                    drawn.height(), shown->devicePixelRatio(),
                     name.open(QIODevice::ReadOnly) ? name.readAll().constData() : "?\n");
         std::fflush(stdout);
         QTimer::singleShot(300, shown, [this, shown] {
@@ -91,7 +78,6 @@ private:
     }
 
     bool m_terminate;
-    QImage m_reference;
     QTimer m_timer;
     int m_looks = 0;
 };
@@ -102,9 +88,7 @@ class OnlookerPlugin : public QGenericPlugin {
 public:
     QObject* create(const QString& key, const QString& parameters) override
     {
-        return key == QLatin1StringView("stopwise-onlooker")
-                   ? new Onlooker(parameters.section(u':', 0, 0), parameters.section(u':', 1))
-                   : nullptr;
+        return key == QLatin1StringView("stopwise-onlooker") ? new Onlooker(parameters) : nullptr;
     }
 };
 

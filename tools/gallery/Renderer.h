@@ -1,6 +1,6 @@
-// What the screens' pixels depend on besides the kiosk's own code: the Qt and FreeType
-// versions this process runs with, and the font file each face the kiosk draws with resolves
-// to on this machine. The screens tool writes it beside the reviewed images, and the screens
+// What the screens' pixels depend on besides the kiosk's own code: the Qt version this process
+// runs with, and the face each of the kiosk's fonts resolves to on this machine, with a digest
+// of its outlines. The screens tool writes it beside the reviewed images, and the screens
 // test compares it with this machine's, so that a new renderer is named as the cause when
 // the screens differ.
 #pragma once

@@ -40,8 +40,8 @@ const QList<Sight> Tour = {
 QString walkTour(Kiosk& kiosk, const std::function<void(const Sight&)>& look)
 {
     for (const Sight& sight : Tour) {
-        if (!kiosk.walk(sight.steps))
-            return QString::fromUtf8(sight.name);
+        if (const QString astray = kiosk.walk(sight.steps); !astray.isEmpty())
+            return QStringLiteral("%1, %2").arg(QString::fromUtf8(sight.name), astray);
         look(sight);
     }
     kiosk.lift();

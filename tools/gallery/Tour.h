@@ -17,7 +17,7 @@ struct Sight {
 extern const QList<Sight> Tour;
 
 // Walks the tour on a new kiosk and hands each screen to `look` once it shows. Returns the
-// name of the sight whose steps could not be taken, or nothing.
+// sight whose steps could not be taken and the step that found nothing to touch, or nothing.
 QString walkTour(Kiosk& kiosk, const std::function<void(const Sight&)>& look);
 
 // What the kiosk's window shows now: the pixels in its backing store once every pending

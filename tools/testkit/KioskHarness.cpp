@@ -5,49 +5,69 @@
 
 #include <QPointingDevice>
 #include <QTest>
+#include <qpa/qplatformscreen.h>
+#include <qpa/qplatformwindow.h>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <array>
+#include <utility>
 
 namespace stopwise::testing {
 namespace {
 
-// One finger on a touch screen, as QTest's touch sequences send it but without the
-// millisecond they sleep before every event: a soak sends a great many.
-class Finger : public QTest::QTouchEventSequence {
-public:
-    Finger(QWindow* window, bool catchUp)
-        : QTouchEventSequence(window, touchScreen(), false)
-        , m_catchUp(catchUp)
-    {
-    }
-    ~Finger() override { commit(m_catchUp); }
+using Sync = QWindowSystemInterface::SynchronousDelivery;
 
-    bool commit(bool processEvents = true) override
-    {
-        if (points.isEmpty())
-            return false;
-        const bool accepted = qt_handleTouchEventv2(targetWindow, device, points.values());
-        if (processEvents)
-            QCoreApplication::processEvents();
-        previousPoints = points;
-        points.clear();
-        return accepted;
-    }
+constexpr int Quick = 40; // milliseconds from a finger's press to its slide or lift
 
-private:
-    bool m_catchUp; // the window handles what the touch posted before the next one
+// The words of the walk language that name a verb; a step without one is a touch.
+constexpr std::array<std::pair<const char*, Move::Verb>, 14> Verbs = {{
+    {"type", Move::Type},
+    {"choose", Move::Choose},
+    {"hold", Move::Hold},
+    {"press", Move::Press},
+    {"slide", Move::Slide},
+    {"lift", Move::Lift},
+    {"cancel", Move::Cancel},
+    {"vanish", Move::Vanish},
+    {"mouse-press", Move::MousePress},
+    {"mouse-lift", Move::MouseLift},
+    {"right-press", Move::RightPress},
+    {"right-lift", Move::RightLift},
+    {"right", Move::RightClick},
+    {"leave", Move::Leave},
+}};
 
-    static QPointingDevice* touchScreen()
-    {
-        static QPointingDevice* const device = QTest::createTouchDevice();
-        return device;
-    }
-};
+QPointingDevice* touchScreen()
+{
+    static QPointingDevice* const device = QTest::createTouchDevice();
+    return device;
+}
 
 QString element(const char* array, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1StringView(array)).arg(index);
 }
 
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 } // namespace
+
+Move parseMove(const QString& step)
+{
+    const QString word = step.section(u' ', 0, 0), rest = step.section(u' ', 1);
+    if (word == "after") {
+        Move move = parseMove(rest.section(u' ', 1));
+        move.after = rest.section(u' ', 0, 0).toInt();
+        return move;
+    }
+    for (const auto& [name, verb] : Verbs)
+        if (word == QLatin1StringView(name))
+            return {verb, rest, {}};
+    return {Move::Touch, step, {}};
+}
 
 Kiosk::Kiosk(Form form)
 {
@@ -76,62 +96,152 @@ QPoint Kiosk::at(const QString& target) const
     if (target.contains(u','))
         return {target.section(u',', 0, 0).toInt(), target.section(u',', 1).toInt()};
     const QWidget* widget = control(target);
-    return widget->mapTo(m_window, widget->rect().center());
+    return widget ? widget->mapTo(m_window, widget->rect().center()) : QPoint();
 }
 
-void Kiosk::press(QPoint at)
+// Qt's own scale applies between the window system's pixels and the screens' logical ones.
+QPointF Kiosk::native(QPoint at) const
 {
-    Finger(handle(), catchUpAfterEachEvent).press(0, m_window->mapTo(m_top.get(), at));
+    const QScreen* screen = handle()->screen();
+    const qreal own = handle()->devicePixelRatio() / handle()->handle()->devicePixelRatio();
+    return QPointF(m_window->mapToGlobal(at) - screen->geometry().topLeft()) * own +
+           screen->handle()->geometry().topLeft();
+}
+
+void Kiosk::touchEvent(QEventPoint::State state, QPoint at)
+{
+    QWindowSystemInterface::TouchPoint point;
+    point.id = m_fingerId;
+    point.state = state;
+    point.pressure = state == QEventPoint::State::Released ? 0 : 1;
+    point.area = QRectF(native(at), QSizeF());
+    QWindowSystemInterface::handleTouchEvent<Sync>(handle(), m_clock, touchScreen(), {point});
+    if (catchUpAfterEachEvent)
+        QCoreApplication::processEvents();
+}
+
+void Kiosk::mouseEvent(Qt::MouseButton button, QEvent::Type type, QPoint at, int after)
+{
+    m_clock += type == QEvent::MouseButtonPress ? after : Quick;
+    m_buttons.setFlag(button, type == QEvent::MouseButtonPress);
+    const QPointF global = native(at);
+    QWindowSystemInterface::handleMouseEvent<Sync>(
+        handle(), m_clock, global - native(m_window->mapFrom(m_top.get(), QPoint())), global,
+        m_buttons, button, type);
+    if (catchUpAfterEachEvent)
+        QCoreApplication::processEvents();
+}
+
+void Kiosk::press(QPoint at, int after)
+{
+    m_clock += after;
+    touchEvent(QEventPoint::State::Pressed, at);
     m_finger = at;
 }
 
-void Kiosk::move(QPoint to)
+void Kiosk::slide(QPoint to)
 {
-    Finger(handle(), catchUpAfterEachEvent).move(0, m_window->mapTo(m_top.get(), to));
+    m_clock += Quick;
+    touchEvent(QEventPoint::State::Updated, to);
     m_finger = to;
 }
 
-void Kiosk::release(QPoint at)
+void Kiosk::lift(QPoint at)
 {
-    Finger(handle(), catchUpAfterEachEvent).release(0, m_window->mapTo(m_top.get(), at));
+    m_clock += Quick;
+    touchEvent(QEventPoint::State::Released, at);
     m_finger.reset();
 }
 
 void Kiosk::lift()
 {
     if (m_finger)
-        release(*m_finger);
+        lift(*m_finger);
 }
 
-void Kiosk::touch(const QString& name)
+// Why a finger could not touch what the move names, or nothing.
+QString Kiosk::touchable(const Move& move) const
 {
-    press(at(name));
-    release(at(name));
+    if (move.target.contains(u','))
+        return {};
+    const QWidget* widget = control(move.target);
+    if (!widget)
+        return QStringLiteral("there is no control %1").arg(move.target);
+    if (!widget->isVisible())
+        return QStringLiteral("%1 is not on show").arg(move.target);
+    if (const QWidget* over = m_window->childAt(at(move.target)); over != widget)
+        return QStringLiteral("%1 lies under %2").arg(move.target, over ? over->objectName() : "");
+    return {};
 }
 
-bool Kiosk::walk(const QStringList& steps)
+QString Kiosk::take(const Move& move)
 {
-    for (const QString& step : steps) {
+    const int after = move.after.value_or(Patience);
+    // A new touch lifts a finger still down first; other steps leave it where it is.
+    if (move.verb <= Move::Press)
         lift();
-        const QString verb = step.section(u' ', 0, 0), what = step.section(u' ', 1);
-        QString target = verb == "hold" ? what : step;
-        if (verb == "type") {
-            for (QChar letter : what)
-                touch(element("Letters", letter.unicode() - u'a'));
-            continue;
-        }
-        if (verb == "choose")
-            target = element("SelectBtn", int(rows().indexOf(what)));
-        const QWidget* widget = control(target);
-        if (!target.contains(u',') &&
-            (!widget || !widget->isVisible() || m_window->childAt(at(target)) != widget))
-            return false;
-        if (verb == "hold")
-            press(at(target));
-        else
-            touch(target);
+    switch (move.verb) {
+    case Move::Type:
+        for (const QChar letter : move.target)
+            if (const QString astray =
+                    take({Move::Touch, element("Letters", keyOfLetter(char(letter.unicode()))),
+                          move.after});
+                !astray.isEmpty())
+                return astray;
+        return {};
+    case Move::Choose: {
+        const qsizetype row = rows().indexOf(move.target);
+        if (row < 0)
+            return QStringLiteral("no row shows %1").arg(move.target);
+        return take({Move::Touch, element("SelectBtn", int(row)), move.after});
     }
-    return true;
+    case Move::Touch:
+    case Move::Hold:
+    case Move::Press:
+        if (const QString astray = touchable(move); !astray.isEmpty())
+            return astray;
+        press(at(move.target), after);
+        if (move.verb == Move::Touch)
+            lift(at(move.target));
+        return {};
+    case Move::Slide: slide(at(move.target)); return {};
+    case Move::Lift: lift(at(move.target)); return {};
+    case Move::Cancel:
+        m_clock += Quick;
+        QWindowSystemInterface::handleTouchCancelEvent<Sync>(handle(), m_clock, touchScreen());
+        m_finger.reset();
+        return {};
+    case Move::Vanish:
+        m_finger.reset();
+        ++m_fingerId;
+        return {};
+    case Move::MousePress:
+    case Move::RightPress:
+    case Move::MouseLift:
+    case Move::RightLift:
+        mouseEvent(move.verb <= Move::MouseLift ? Qt::LeftButton : Qt::RightButton,
+                   move.verb == Move::MousePress || move.verb == Move::RightPress
+                       ? QEvent::MouseButtonPress
+                       : QEvent::MouseButtonRelease,
+                   at(move.target), after);
+        return {};
+    case Move::RightClick:
+        take({Move::RightPress, move.target, move.after});
+        return take({Move::RightLift, move.target, {}});
+    case Move::Leave: QWindowSystemInterface::handleLeaveEvent<Sync>(handle()); return {};
+    }
+    return {};
+}
+
+QString Kiosk::walk(const QStringList& steps)
+{
+    for (qsizetype i = 0; i < steps.size(); ++i)
+        if (const QString astray = take(parseMove(steps[i])); !astray.isEmpty())
+            return QStringLiteral("step %1 of %2, \"%3\": %4; on show: %5")
+                .arg(i + 1)
+                .arg(steps.size())
+                .arg(steps[i], astray, onShow());
+    return {};
 }
 
 void Kiosk::toMainMenu()
@@ -139,12 +249,16 @@ void Kiosk::toMainMenu()
     lift();
     for (int guard = 0; guard < 5 && state().Mode != Step::MainMenu; ++guard) {
         switch (state().Mode) {
-        case Step::Welcome: touch(QStringLiteral("Intro")); break;
-        case Step::NextArrivals: touch(QStringLiteral("BusScheduleOK")); break;
-        case Step::SearchType: touch(QStringLiteral("IKnowStreetNames")); break;
+        case Step::Welcome: walk({"IntroMessage(3)"}); break;
+        case Step::MainMenu: break;
+        case Step::NextArrivals: walk({"BusScheduleOK"}); break;
+        case Step::SearchType: walk({"IKnowStreetNames"}); break;
         case Step::StreetDirections:
-        case Step::StopDirections: touch(QStringLiteral("InstructionsOK")); break;
-        default: touch(element("Back", control("StreetSelect")->isVisible() ? 0 : 1));
+        case Step::StopDirections: walk({"InstructionsOK"}); break;
+        case Step::Street:
+        case Step::CrossStreet:
+        case Step::Area:
+        case Step::Stop: walk({element("Back", control("StreetSelect")->isVisible() ? 0 : 1)});
         }
     }
 }
@@ -159,18 +273,39 @@ QStringList Kiosk::visiblePanels() const
 {
     QStringList visible;
     for (const PanelRow& panel : PanelLayout)
-        if (control(QString::fromUtf8(panel.name.data(), panel.name.size()))->isVisible())
-            visible << QString::fromUtf8(panel.name.data(), panel.name.size());
+        if (control(fromView(panel.name))->isVisible())
+            visible << fromView(panel.name);
     return visible;
 }
 
 QStringList Kiosk::rows() const
 {
     QStringList names;
-    for (int row = 0; row < 4; ++row)
+    for (int row = 0; row < ListRows; ++row)
         if (control(element("ListItem", row))->isVisible())
             names << text(element("ListItem", row));
     return names;
+}
+
+QStringList Kiosk::pressedLooks() const
+{
+    QStringList shown;
+    for (const QString& name : m_controls.keys())
+        if (name.contains(QStringLiteral("_sel(")) && !control(name)->isHidden())
+            shown << name;
+    shown.sort();
+    return shown;
+}
+
+QString Kiosk::onShow() const
+{
+    QString shown = visiblePanels().join(QStringLiteral(", "));
+    if (searchOf(state().Mode))
+        shown += QStringLiteral("; typed \"%1\"; rows %2")
+                     .arg(QString::fromStdString(state().KeyPadInput), rows().join(" | "));
+    if (const QStringList held = pressedLooks(); !held.isEmpty())
+        shown += QStringLiteral("; held ") + held.join(u' ');
+    return shown;
 }
 
 } // namespace stopwise::testing

@@ -79,23 +79,12 @@ std::string_view nameOf(Step step)
     return {};
 }
 
-std::vector<Step> everyStep()
-{
-    std::vector<Step> steps{Step::Welcome};
-    for (std::size_t i = 0; i < steps.size(); ++i)
-        for (const Move& move : movesFrom(steps[i]))
-            if (std::ranges::find(steps, move.to) == steps.end())
-                steps.push_back(move.to);
-    std::ranges::sort(steps);
-    return steps;
-}
-
 Soak::Soak(testing::Kiosk& kiosk, unsigned seed)
     : m_kiosk(kiosk)
     , m_random(seed)
     , m_pictures(kiosk.window().findChildren<Picture*>())
 {
-    for (const Step step : everyStep())
+    for (const Step step : EveryStep)
         visits[step] = 0;
     visits[m_step] = 1; // the kiosk starts on it
 }
@@ -145,15 +134,17 @@ void Soak::touchAtRandom()
     const int kind = std::uniform_int_distribution<int>(0, 99)(m_random);
     const QPoint at = somewhere();
     if (m_held) {
-        kind < 30 ? m_kiosk.move(at) : m_kiosk.release(at);
+        kind < 30 ? m_kiosk.slide(at) : m_kiosk.lift(at);
         return sent(kind < 30);
     }
-    for (int tap = kind % 5 == 0 ? 2 : 1; tap > 0; --tap) {
-        m_kiosk.press(at);
+    constexpr int DoubleTap = 80; // milliseconds between the two taps
+    const int taps = kind % 5 == 0 ? 2 : 1;
+    for (int tap = 0; tap < taps; ++tap) {
+        m_kiosk.press(at, tap == 0 ? testing::Kiosk::Patience : DoubleTap);
         sent(true);
         if (kind % 4 == 0)
             return; // held
-        m_kiosk.release(at);
+        m_kiosk.lift(at);
         sent(false);
     }
 }
@@ -199,8 +190,8 @@ void Soak::touchTowards(const QString& control)
     const char first =
         names[std::uniform_int_distribution<std::size_t>(0, names.size() - 1)(m_random)].front();
     if (std::isdigit(first))
-        return key(NumberPadKey, first - '0');
-    key(QChar::fromLatin1(first).toLower().unicode() - u'a', LetterPadKey);
+        return key(NumberPadKey, keyOfDigit(first));
+    key(keyOfLetter(char(std::tolower(first))), LetterPadKey);
 }
 
 void Soak::tap(const QWidget& control)
@@ -208,7 +199,7 @@ void Soak::tap(const QWidget& control)
     const QPoint at = control.mapTo(&m_kiosk.window(), control.rect().center());
     m_kiosk.press(at);
     sent(true);
-    m_kiosk.release(at);
+    m_kiosk.lift(at);
     sent(false);
 }
 

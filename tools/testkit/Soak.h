@@ -16,8 +16,13 @@ namespace stopwise::soak {
 // The step's name, as the soak prints it.
 std::string_view nameOf(Step step);
 
-// Every step a visitor can reach from the welcome screen, in the order of Mode.
-std::vector<Step> everyStep();
+// Every step, in the order of Mode: a visitor reaches each from the welcome screen.
+inline constexpr Step EveryStep[] = {
+    Step::Welcome,          Step::MainMenu,       Step::NextArrivals, Step::SearchType,
+    Step::Street,           Step::CrossStreet,    Step::Area,         Step::Stop,
+    Step::StreetDirections, Step::StopDirections,
+};
+static_assert(std::size(EveryStep) == std::size_t(Step::StopDirections) + 1, "every step, once");
 
 class Soak {
 public:
