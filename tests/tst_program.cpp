@@ -116,7 +116,8 @@ void TestProgram::asItsUnitsStartIt_data()
     QTest::newRow("the stop's session on a screen with no size")
         << "kiosk/stopwise-kiosk.service"
         << "screen-0x0.json" << QByteArray() << "close"
-        << QByteArray("shown: Stopwise, full screen\ndrawn: 1x1 device pixels at 1\nname: stopwise\n")
+        << QByteArray(
+               "shown: Stopwise, full screen\ndrawn: 1x1 device pixels at 1\nname: stopwise\n")
         << QByteArray("stopwise: the screen reports 0x0 device pixels, no size to fit the screens "
                       "to; they are drawn at scale 1\n")
         << ready;

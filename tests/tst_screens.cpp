@@ -1,7 +1,7 @@
 // Every screen of the tour, as the window draws it at this run's scale (QT_SCALE_FACTOR),
 // compared pixel for pixel with its reviewed image in docs/screens/. Sizes, colours, fonts,
 // places, grounds, edges and pictures are all guarded here. A screen that differs is written
-// with a difference image into screens-differ/ in the build folder, and named. What a screen
+// into screens-differ/ in the build folder, and named. What a screen
 // reader is offered on each screen is compared with its reviewed read-out. Only the pictures and
 // the read-out decide: when one differs, a renderer other than the one the images were made
 // with (Qt, the faces the fonts resolve to) is named first, as the likely cause.
@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QTest>
 
 using namespace stopwise::testing;
@@ -22,19 +21,6 @@ QImage plain(QImage image)
 {
     image.setDevicePixelRatio(1);
     return image.convertToFormat(QImage::Format_RGB32);
-}
-
-// The rendering faded, with every pixel that differs from the reference in red.
-QImage difference(const QImage& rendered, const QImage& reference)
-{
-    QImage marked =
-        rendered.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
-    QPainter(&marked).fillRect(marked.rect(), QColor(255, 255, 255, 160));
-    for (int y = 0; y < marked.height(); ++y)
-        for (int x = 0; x < marked.width(); ++x)
-            if (!reference.valid(x, y) || rendered.pixel(x, y) != reference.pixel(x, y))
-                marked.setPixel(x, y, qRgb(255, 0, 0));
-    return marked;
 }
 
 // What this machine renders `window` with that the reviewed images were not made with, one
@@ -76,7 +62,6 @@ void TestScreens::everyScreenAsReviewed()
             return;
         QDir().mkpath(differ.path());
         rendered.save(differ.filePath(name));
-        difference(rendered, reference).save(differ.filePath(QStringLiteral("diff-") + name));
         differing << name;
     });
     QStringList failures;

@@ -229,23 +229,17 @@ QString Kiosk::walk(const QStringList& steps)
     return {};
 }
 
+// Back or OK where there is one; forward to the street search from the search type, which has
+// neither; on from the welcome screen.
 void Kiosk::toMainMenu()
 {
     lift();
-    for (int guard = 0; guard < 5 && state().Mode != Step::MainMenu; ++guard) {
-        switch (state().Mode) {
-        case Step::Welcome: walk({"IntroMessage(3)"}); break;
-        case Step::MainMenu: break;
-        case Step::NextArrivals: walk({"BusScheduleOK"}); break;
-        case Step::SearchType: walk({"IKnowStreetNames"}); break;
-        case Step::StreetDirections:
-        case Step::StopDirections: walk({"InstructionsOK"}); break;
-        case Step::Street:
-        case Step::CrossStreet:
-        case Step::Area:
-        case Step::Stop: walk({element("Back", control("StreetSelect")->isVisible() ? 0 : 1)});
-        }
-    }
+    const QStringList ways = {"IntroMessage(3)",  "BusScheduleOK", "InstructionsOK",
+                              "IKnowStreetNames", "Back(0)",       "Back(1)"};
+    for (int guard = 0; guard < 5 && state().Mode != Step::MainMenu; ++guard)
+        for (const QString& way : ways)
+            if (control(way)->isVisible())
+                walk({way});
 }
 
 void KioskTest::init()

@@ -1,7 +1,9 @@
 // A random-touch soak of the kiosk: seeded presses, slides, lifts, taps and double taps of
 // one finger anywhere in the window, three in four of them a way on from the step the kiosk is
-// on, with the kiosk's invariants checked after each event against the soak's own reading of
-// its steps and panels. Used by the stopwise-soak program and the everyday tests.
+// on, with the kiosk's invariants checked after each event: every move one of the soak's own
+// reading of the moves, the page on show one the names fill, at most the held key drawn
+// pressed. Its work is crashes and leaks, under the sanitizers too; the tables and the screen
+// images check what each step shows. Used by the stopwise-soak program and the everyday tests.
 #pragma once
 
 #include "KioskHarness.h"
