@@ -29,11 +29,6 @@ void Control::tap()
     emit clicked(m_index);
 }
 
-bool Control::isAnyHeld()
-{
-    return !held.isNull();
-}
-
 void Control::cancelHold()
 {
     if (held)

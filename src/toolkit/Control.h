@@ -34,8 +34,7 @@ public:
     // A quick touch without a finger, for assistive technology: press, release and click.
     void tap();
 
-    // Whether a press holds some control now, and ends that hold without acting.
-    static bool isAnyHeld();
+    // Ends the hold of whichever control a press holds now, if any, without acting.
     static void cancelHold();
 
 signals:
