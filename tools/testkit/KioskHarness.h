@@ -36,23 +36,13 @@ enum class Form { Window, Extent, FullScreen };
 //   mouse-press|mouse-lift|right-press|right-lift TARGET     a mouse's two buttons
 //   leave                the pointer leaves the window, its buttons still down
 struct Move {
-    // Touch to Press begin a new touch; Slide to Vanish are the finger that is down.
+    // clang-format off
     enum Verb : std::uint8_t {
-        Touch,
-        Type,
-        Choose,
-        Hold,
-        Press,
-        Slide,
-        Lift,
-        Cancel,
-        Vanish,
-        MousePress,
-        MouseLift,
-        RightPress,
-        RightLift,
-        Leave
+        Touch, Type, Choose, Hold, Press, // a new touch
+        Slide, Lift, Cancel, Vanish,      // the finger that is down
+        MousePress, MouseLift, RightPress, RightLift, Leave
     };
+    // clang-format on
     Verb verb = Touch;
     QString target;
     std::optional<int> after; // milliseconds; a patient rider's second when none is given
