@@ -74,7 +74,7 @@ for file in ./usr/lib/systemd/system/stopwise-kiosk.service \
 done
 kiosk_depends=$(dpkg-deb --field "$kiosk_deb" Depends)
 echo "stopwise-kiosk Depends: $kiosk_depends"
-for package in "stopwise (= $(dpkg-deb --field "$deb" Version))" cage qt6-wayland xwayland libpam-systemd; do
+for package in "stopwise (= $(dpkg-deb --field "$deb" Version))" "cage (>= 0.2.0)" qt6-wayland libpam-systemd; do
     expect "stopwise-kiosk depends on $package" grep -qxF "$package" <<<"${kiosk_depends//, /$'\n'}"
 done
 dpkg-deb --extract "$kiosk_deb" "$root"

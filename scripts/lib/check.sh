@@ -101,3 +101,17 @@ until_true() {
         sleep 0.1
     done
 }
+
+# kiosk_refused INSTALLING FOLDER: on Debian 12 apt must refuse the kiosk session, whose cage
+# (0.1.4) loses every touch, and say that cage is why. INSTALLING runs a command on the
+# machine; FOLDER there holds the packages. Prints apt's reason.
+kiosk_refused() {
+    local said
+    if said=$("$1" sh -c "apt-get update -qq && cd $2 &&
+        apt-get install -y -q --no-install-recommends ./stopwise_*.deb ./stopwise-kiosk_*.deb" 2>&1); then
+        fail "the kiosk session INSTALLED on Debian 12"
+    fi
+    grep -E 'Depends:|^E:' <<<"$said" | sed 's/^ */  /'
+    grep -q 'Depends: cage (>= 0.2.0)' <<<"$said" || fail "refused, but NOT for cage"
+    ! "$1" dpkg-query -W stopwise-kiosk >/dev/null 2>&1 || fail "stopwise-kiosk LEFT on the machine"
+}
