@@ -12,6 +12,7 @@ PACKAGES=(
     qt6-base-dev                                   # Qt 6 Widgets and Qt Test
     qt6-base-private-dev                           # the tests' touches, timed and cancelled
     libsystemd-dev                                 # sd_notify: the kiosk tells systemd it is drawn
+    libwayland-dev                                 # the kiosk watches the seat's touch devices
     fonts-liberation2                              # Liberation Sans, with Arial's metrics
     fonts-urw-base35                               # Nimbus Mono PS and Sans Narrow: the keys' faces
     xvfb xauth                                     # a virtual display for screenshots and the screen-reader test
@@ -143,9 +144,15 @@ copy_source() {
 # packages_for RELEASE OUTDIR SCRATCH: the three Debian packages built for RELEASE, into OUTDIR.
 # A package is built on the release it runs on: here when this machine runs RELEASE, else in a
 # fresh root of RELEASE (in SCRATCH/build-root) from the committed source, with the packages
-# of the list above.
+# of the list above. STOPWISE_PACKAGES=FOLDER takes those already built there instead (check-install
+# --keep's out/, or another check's).
 packages_for() {
     local release=$1 out=$2 root=$3/build-root
+    if [ -n "${STOPWISE_PACKAGES:-}" ]; then
+        mkdir -p "$out"
+        cp "$STOPWISE_PACKAGES"/*.deb "$out/"
+        return
+    fi
     if [ "$release" = "$(host_release)" ]; then
         build_packages "$out"
         return

@@ -1,8 +1,10 @@
 // Starts the kiosk: one window, shown where the window system places new windows, or, with
 // --full-screen, the whole screen for the stop's own session. Under a service manager it
-// reports the window's frames (Heartbeat), and its stop ends it with status 0 (CleanStop).
+// reports the window's frames (Heartbeat), and its stop ends it with status 0 (CleanStop). On
+// Wayland a touchscreen taken away with a finger on it leaves no key held (SeatWatch).
 #include "shell/CleanStop.h"
 #include "shell/Heartbeat.h"
+#include "shell/SeatWatch.h"
 #include "shell/Startup.h"
 #include "shell/Stopwise.h"
 #include "shell/Surround.h"
@@ -33,6 +35,7 @@ int main(int argc, char* argv[])
         QStringLiteral("Fill the screen: the screens at the largest scale that fits, centred."));
     options.addOption(fullScreen);
     options.process(app);
+    const stopwise::SeatWatch seat;
 
     if (options.isSet(fullScreen)) {
         stopwise::Surround screen;

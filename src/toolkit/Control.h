@@ -11,7 +11,7 @@
 // is cancelled: the control is told, takes its pressed look back, and is left as if never
 // touched; nothing is typed or chosen. A control cancels its hold when it is hidden; the
 // window's TouchGate cancels it when the touch is cancelled, the pointer is lost, or a first
-// press arrives before the release.
+// press arrives before the release; and the program cancels it when the touchscreen goes away.
 #pragma once
 
 #include <QWidget>
