@@ -64,7 +64,6 @@ struct Target {
         if (count == 0 ? row.index != Single : row.index < 0 || row.index >= count)
             throw "the index does not fit the member";
         row.store = store;
-        row.inScreens = true;
         return row;
     }
 
@@ -383,16 +382,17 @@ template <auto Member> constexpr bool filledOnce()
 
 // The members of Screens, each checked here; the list itself is checked against the members
 // Screens has, so a member added there and not here stops the build too.
+// clang-format off
 #define STOPWISE_SCREENS_MEMBERS(X)                                                                \
-    X(Intro)                                                                                       \
-    X(MainMenu)                                                                                    \
-    X(BusSchedule) X(SearchType) X(Instructions) X(StreetSelect) X(StreetSelectList) X(KeyPad)     \
-        X(NumKeyPad) X(IntroMessage) X(HowDoIGetTo) X(WhensTheBusComing) X(IKnowStreetNames)       \
-            X(IKnowLocation) X(BusScheduleBList) X(BusScheduleTList) X(BusScheduleOK)              \
-                X(InstructionsTitle) X(InstructionsText) X(InstructionsOK) X(StreetSelectTitle)    \
-                    X(StreetSelectText) X(StreetSelectListTitle) X(SearchWord) X(ListItem)         \
-                        X(SelectBtn) X(MoreStreets) X(MoreAreas) X(MoreStops) X(Back) X(Letters)   \
-                            X(Letter_sel) X(Numbers) X(Number_sel)
+    X(Intro) X(MainMenu) X(BusSchedule) X(SearchType) X(Instructions) X(StreetSelect)              \
+    X(StreetSelectList) X(KeyPad) X(NumKeyPad)                                                     \
+    X(IntroMessage) X(HowDoIGetTo) X(WhensTheBusComing) X(IKnowStreetNames) X(IKnowLocation)       \
+    X(BusScheduleBList) X(BusScheduleTList) X(BusScheduleOK)                                       \
+    X(InstructionsTitle) X(InstructionsText) X(InstructionsOK)                                     \
+    X(StreetSelectTitle) X(StreetSelectText) X(StreetSelectListTitle) X(SearchWord)                \
+    X(ListItem) X(SelectBtn) X(MoreStreets) X(MoreAreas) X(MoreStops) X(Back)                      \
+    X(Letters) X(Letter_sel) X(Numbers) X(Number_sel)
+// clang-format on
 
 #define FILLED_ONCE(member)                                                                        \
     static_assert(filledOnce<&Screens::member>(),                                                  \

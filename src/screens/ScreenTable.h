@@ -48,7 +48,6 @@ struct ControlRow {
     bool outlined = false;              // rectangles
     bool visible = true;
     bool seeThrough = false;      // touches pass to what lies below: a key's pressed look
-    bool inScreens = false;       // it fills a member of Screens, through `store`
     StoreControl store = nullptr; // none for what no code touches: rules, shapes, fixed texts
 };
 
